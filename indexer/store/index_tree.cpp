@@ -1,0 +1,82 @@
+#include "store/index_tree.h"
+
+#include <iterator>
+#include <new>
+#include <utility>
+
+#include "platform/message_pump.h"
+
+namespace store {
+
+const CINode* CStringTreeIndex::Insert(std::string_view word, std::uint8_t entry_type,
+                                       std::int32_t offset, std::int32_t line_number,
+                                       std::int16_t file_id) {
+  platform::PumpMessages();
+  word = word.substr(0, word.find('\0'));
+  const Occurrence occurrence{offset, line_number, file_id, entry_type};
+  try {
+    if (auto found = by_word_.find(word); found != by_word_.end()) {
+      AddUnlessRepeated(*found->second, occurrence);
+      return found->second;
+    }
+    return AddNewWord(word, occurrence);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+void CStringTreeIndex::AddUnlessRepeated(CINode& node, const Occurrence& occurrence) {
+  // Only the last occurrence counts: a scanner meets a word several times on one line (one
+  // offset), but the same offset may legitimately come back after another one.
+  if (!node.occurrences_.empty() && node.occurrences_.back().offset == occurrence.offset) return;
+  node.occurrences_.Add(occurrence);
+}
+
+CINode* CStringTreeIndex::AddNewWord(std::string_view word, const Occurrence& occurrence) {
+  // Each step that can throw is undone before the exception leaves, so the index stays as it was.
+  nodes_.emplace_back(word);
+  CINode* node = &nodes_.back();
+  std::map<std::string_view, CINode*, WordLess>::iterator position;
+  try {
+    node->occurrences_.Add(occurrence);
+    position = in_order_.emplace(node->word(), node).first;
+    try {
+      by_word_.emplace(node->word(), node);
+    } catch (...) {
+      in_order_.erase(position);
+      throw;
+    }
+  } catch (...) {
+    nodes_.pop_back();
+    throw;
+  }
+  if (nodes_.size() == 1) return node;  // the root
+
+  // Descent from the root ends below one of the word's in-order neighbours: the predecessor when
+  // it has no greater child (the successor then lies above it), else the successor, whose lesser
+  // child is then free.
+  if (position != in_order_.begin()) {
+    CINode* predecessor = std::prev(position)->second;
+    if (predecessor->greater_ == nullptr) {
+      predecessor->greater_ = node;
+      return node;
+    }
+  }
+  std::next(position)->second->lesser_ = node;
+  return node;
+}
+
+void CStringTreeIndex::Reset() {
+  if (nodes_.empty()) return;
+  // Empty the index first, so that it is consistent whenever the pump step runs.
+  std::deque<CINode> discarded = std::move(nodes_);
+  nodes_.clear();
+  by_word_.clear();
+  in_order_.clear();
+  while (!discarded.empty()) {
+    discarded.pop_back();
+    platform::PumpMessages();
+  }
+}
+
+}  // namespace store
