@@ -93,10 +93,13 @@ File File::OpenForReading(std::string_view path) {
 }
 
 std::optional<File> File::TryOpenForReading(std::string_view path) {
-  std::string host_path = ResolveHostPath(path);
+  return TryOpenHostFileForReading(ResolveHostPath(path), std::string(path));
+}
+
+std::optional<File> File::TryOpenHostFileForReading(std::string host_path, std::string path) {
   int fd = OpenRegularForReading(host_path);
   if (fd < 0) return std::nullopt;
-  return File(fd, std::string(path), std::move(host_path), std::string());
+  return File(fd, std::move(path), std::move(host_path), std::string());
 }
 
 File File::Create(std::string_view path) {
@@ -107,15 +110,21 @@ File File::Create(std::string_view path) {
 }
 
 File File::CreateReplacing(std::string_view path) {
-  std::string host_path = ResolveHostPathForCreation(path);
+  return CreateReplacingHostFile(ResolveHostPathForCreation(path), std::string(path));
+}
+
+File File::CreateReplacingHostFile(std::string host_path, std::string path) {
+  if (host_path.empty()) throw FileError(std::move(path), "create", ENOENT);  // no such drive
   struct stat info {};
-  if (::stat(host_path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-    throw FileError(std::string(path), "create", EISDIR);
-  }
+  bool replaces = ::stat(host_path.c_str(), &info) == 0;
+  if (replaces && S_ISDIR(info.st_mode)) throw FileError(std::move(path), "create", EISDIR);
   std::string temporary = TemporaryNameBeside(host_path);
   int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) throw FileError(std::string(path), "create", errno);
-  return File(fd, std::string(path), std::move(host_path), std::move(temporary));
+  if (fd < 0) throw FileError(std::move(path), "create", errno);
+  if (replaces && S_ISREG(info.st_mode)) {
+    ::fchmod(fd, info.st_mode & 07777);  // best effort: a failure leaves the default mode
+  }
+  return File(fd, std::move(path), std::move(host_path), std::move(temporary));
 }
 
 std::size_t File::ReadSome(void* buffer, std::size_t size) {

@@ -20,7 +20,7 @@ namespace platform {
 // Replacing files: CreateReplacing() writes into a temporary file in the same folder as the
 // target; Commit() makes it the target in one rename, so readers never see a half-written file.
 // A replacing file destroyed or closed without Commit() removes its temporary and leaves the
-// target as it was.
+// target as it was. The new file keeps the permission bits of the file it replaces.
 class File {
  public:
   static File OpenForReading(std::string_view path);
@@ -28,6 +28,11 @@ class File {
   // Creates the file, or truncates it when it exists.
   static File Create(std::string_view path);
   static File CreateReplacing(std::string_view path);
+
+  // The same for a file named directly by its host path (UTF-8, no resolution), such as the
+  // application profile in the user's configuration folder; `path` is how errors name it.
+  static std::optional<File> TryOpenHostFileForReading(std::string host_path, std::string path);
+  static File CreateReplacingHostFile(std::string host_path, std::string path);
 
   File(File&& other) noexcept;
   File& operator=(File&& other) noexcept;

@@ -38,8 +38,9 @@ class TextReader {
   // Delivers `byte` again before anything else. Several bytes may be pushed back in a row.
   void PushBack(char byte);
 
-  // True when no byte is left to deliver: the file is exhausted (or ended by 0x1A) and nothing
-  // is pushed back.
+  // True when no byte is left to deliver: nothing is pushed back and the file is exhausted, or
+  // ended by 0x1A, or what is left of it would deliver nothing (it begins with 0x1A, with a
+  // carriage return and 0x1A, or is a lone carriage return). Meant to be asked between reads.
   bool AtEnd();
 
   // Positions the reader `offset` bytes from the start of the file and forgets pushed-back
@@ -50,14 +51,16 @@ class TextReader {
   const File& file() const { return file_; }
 
  private:
+  // Makes at least `count` unread bytes available in the buffer, unless the file ends first;
+  // returns the number available.
+  std::size_t Buffer(std::size_t count);
+
   File file_;
-  // Implementation state (buffer, positions, pushed-back bytes, end flag) is the
-  // implementation's own.
-  std::vector<char> buffer_;
+  std::vector<char> buffer_;         // raw bytes of the file; [next_, end_) not yet read
   std::size_t next_ = 0;
   std::size_t end_ = 0;
-  std::vector<char> pushed_back_;
-  bool ended_ = false;
+  std::vector<char> pushed_back_;    // a stack: the last byte pushed is delivered first
+  bool ended_ = false;               // a 0x1A ended the file
 };
 
 }  // namespace platform
