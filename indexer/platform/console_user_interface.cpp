@@ -41,7 +41,9 @@ void ConsoleUserInterface::ShowMessage(std::string_view text, MessageIcon icon) 
   for (char& c : line) {
     if (c == '\r' || c == '\n') c = ' ';
   }
-  std::string out = (icon == MessageIcon::kWarning ? "warning: " : "") + Encode(line) + "\n";
+  std::string out = icon == MessageIcon::kWarning ? "warning: " : "";
+  out += Encode(line);
+  out += '\n';
   std::fwrite(out.data(), 1, out.size(), options_.stream);
   std::fflush(options_.stream);
   DrawProgress();
@@ -88,7 +90,9 @@ void ConsoleUserInterface::DrawProgress() {
     line += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
   }
   if (progress_drawn_ && line == drawn_line_) return;  // unchanged: no flicker
-  std::string out = "\r" + Encode(line) + "\x1b[K";
+  std::string out = "\r";
+  out += Encode(line);
+  out += "\x1b[K";
   std::fwrite(out.data(), 1, out.size(), options_.stream);
   std::fflush(options_.stream);
   progress_drawn_ = true;

@@ -1,5 +1,6 @@
 #include "platform/profile_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -14,7 +15,7 @@ namespace {
 
 // Counts the profile writes of this process, so that every ProfileFile re-reads after one,
 // whatever the file system's time stamps can tell apart.
-std::uint64_t write_generation = 0;
+std::atomic<std::uint64_t> write_generation{0};
 
 bool SameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
