@@ -1,0 +1,90 @@
+#ifndef INDEXER_TESTING_COMMAND_FIXTURE_H_
+#define INDEXER_TESTING_COMMAND_FIXTURE_H_
+
+// What the end-to-end tests of the commands run against: a temporary folder with its own
+// application profile (recorded), the recording user interface (also the message pump), a
+// document and the commands' context. For tests only.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include <unistd.h>
+
+#include "platform/code_page.h"
+#include "platform/current_directory.h"
+#include "platform/host_path.h"
+#include "platform/message_pump.h"
+#include "platform/profiles.h"
+#include "platform/recording_profiles.h"
+#include "platform/recording_user_interface.h"
+#include "shell/command_context.h"
+#include "shell/document.h"
+#include "testing/temp_directory.h"
+
+namespace testing_support {
+
+// Text written in UTF-8 in a test, as the code page 932 bytes the program sees. Bytes that are
+// ASCII (0x1A, NUL, CR, LF) pass unchanged.
+inline std::string Sjis(std::string_view utf8) { return platform::Utf8ToCp932(utf8); }
+
+// Makes `host_directory` the process's current directory for the object's lifetime.
+class ScopedCurrentDirectory {
+ public:
+  explicit ScopedCurrentDirectory(const std::filesystem::path& host_directory)
+      : previous_(std::filesystem::current_path()) {
+    std::filesystem::current_path(host_directory);
+  }
+  ~ScopedCurrentDirectory() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+  }
+  ScopedCurrentDirectory(const ScopedCurrentDirectory&) = delete;
+  ScopedCurrentDirectory& operator=(const ScopedCurrentDirectory&) = delete;
+
+ private:
+  std::filesystem::path previous_;
+};
+
+class CommandFixture {
+ public:
+  CommandFixture()
+      : disk_profiles_(temp / "INDEXER.INI"),
+        profiles(disk_profiles_),
+        document(profiles.Application(), ui),
+        context(document, profiles, ui),
+        pump_(&ui) {}
+
+  // Creates the folder `relative` (host form, inside the temporary folder) and returns its
+  // program path with a trailing backslash, as directory values are kept.
+  std::string Folder(std::string_view relative) {
+    std::filesystem::create_directories(temp.path() / relative);
+    return platform::ProgramPathOfHost((temp.path() / relative).string()) + "\\";
+  }
+  // Writes a file inside the temporary folder.
+  void WriteFile(std::string_view relative, std::string_view bytes) {
+    std::filesystem::create_directories((temp.path() / relative).parent_path());
+    WriteBytes(temp / relative, bytes);
+  }
+  std::string ReadFile(std::string_view relative) { return ReadBytes(temp / relative); }
+  bool Exists(std::string_view relative) { return std::filesystem::exists(temp / relative); }
+  platform::Profile& app() { return profiles.Application(); }
+
+  TempDirectory temp;
+
+ private:
+  platform::DiskProfiles disk_profiles_;
+
+ public:
+  platform::RecordingProfiles profiles;
+  platform::RecordingUserInterface ui;
+  shell::CIndexerDoc document;
+  shell::CommandContext context;
+
+ private:
+  platform::ScopedMessagePump pump_;
+};
+
+}  // namespace testing_support
+
+#endif  // INDEXER_TESTING_COMMAND_FIXTURE_H_
