@@ -205,6 +205,7 @@ TEST_F(BuildTest, LengthsAreThoseOfTheLongestPathAndName) {
 TEST_F(BuildTest, AnEmptyFileIsRegisteredWithoutPartialFileAndATwiceMatchedFileIsScannedTwice) {
   WriteSource("FENG5A.TXT", "■apple : りんご\r\n");
   WriteSource("FENG5B.TXT", "");
+  std::filesystem::create_directories(fixture.temp.path() / "dic/FENG5C.TXT");  // not a file
   RecordPartialFileListing();
   BuildEnglishJapanese(fixture.context, FengValues("FENG5*.*", "FENG5A.TXT"));
 
@@ -222,8 +223,10 @@ TEST_F(BuildTest, AnEmptyFileIsRegisteredWithoutPartialFileAndATwiceMatchedFileI
 TEST_F(BuildTest, AtMostTwoHundredFilesOverBothPhases) {
   for (int i = 0; i < 205; ++i) {
     char name[32];
+    char text[32];
     std::snprintf(name, sizeof name, "FENG5%03d.TXT", i);
-    WriteSource(name, "w" + std::to_string(i) + "\r\n");
+    std::snprintf(text, sizeof text, "w%d\r\n", i);
+    WriteSource(name, text);
   }
   WriteSource("BILING.TXT", "x : bilingual\r\n");
   BuildEnglishJapanese(fixture.context, FengValues("FENG5*.*", "", "BILING.TXT"));

@@ -108,6 +108,9 @@ TEST_F(TestSearchTest, MissesAndMissingFilesLeaveAnEmptyTextAndABeep) {
   EXPECT_FALSE(fixture.Exists("idx/$$TMP$$.Z"));
   EXPECT_EQ(Search("zebra"), std::vector<std::string>{"beep"});
   EXPECT_TRUE(Lines().empty());
+  // No index word is longer than 254 bytes.
+  EXPECT_EQ(Search(std::string(1000, 'a')), std::vector<std::string>{"beep"});
+  EXPECT_TRUE(Lines().empty());
   EXPECT_EQ(fixture.context.busy(), 0);
   EXPECT_EQ(fixture.document.busy(), 0);
 }
