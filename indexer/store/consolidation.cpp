@@ -1,8 +1,12 @@
 #include "store/consolidation.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <memory>
+#include <iterator>
 #include <new>
+#include <vector>
 
 #include "platform/archive.h"
 #include "platform/file.h"
@@ -14,6 +18,49 @@
 
 namespace store {
 namespace {
+
+std::int32_t DecodeInt32(const char* p) {
+  const auto* b = reinterpret_cast<const unsigned char*>(p);
+  return static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) |
+                                   (static_cast<std::uint32_t>(b[3]) << 24));
+}
+
+// Reads a spill file through one large buffer with inline accessors: spill records are many and
+// small, so the per-call cost of a general archive would dominate.
+class SpillReader {
+ public:
+  explicit SpillReader(platform::File& file) : file_(file), buffer_(1 << 20) {}
+
+  bool More() { return Available(1); }
+  unsigned char Byte() { return static_cast<unsigned char>(*Bytes(1).data()); }
+  std::int32_t Int32() { return DecodeInt32(Bytes(4).data()); }
+  // The next `size` bytes (at most 255), valid until the next call.
+  std::string_view Bytes(std::size_t size) {
+    if (end_ - next_ < size && !Available(size)) throw platform::EndOfFileError(file_.path());
+    const char* at = buffer_.data() + next_;
+    next_ += size;
+    return std::string_view(at, size);
+  }
+
+ private:
+  bool Available(std::size_t size) {
+    while (end_ - next_ < size) {
+      std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(next_),
+                buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
+      end_ -= next_;
+      next_ = 0;
+      const std::size_t got = file_.ReadSome(buffer_.data() + end_, buffer_.size() - end_);
+      if (got == 0) return false;
+      end_ += got;
+    }
+    return true;
+  }
+
+  platform::File& file_;
+  std::vector<char> buffer_;
+  std::size_t next_ = 0;
+  std::size_t end_ = 0;
+};
 
 // The records of every partial file sorted by bucket, kept in one file per bucket in list order
 // and record order. A spill record is the word length (1 byte, without NUL), the word, and the
@@ -36,17 +83,15 @@ class BucketSpill {
     Occurrence occurrence;
     while (reader.NextRecord()) {
       if (!reader.NextOccurrence(occurrence)) continue;
-      platform::ArchiveWriter& out = WriterFor(LetterBucketOfWord(reader.word()));
       const std::string_view word = reader.word();
-      out.WriteUInt8(static_cast<std::uint8_t>(word.size()));
-      out.WriteBytes(word.data(), word.size());
+      scratch_.clear();
+      scratch_ += static_cast<char>(word.size());
+      scratch_ += word;
       do {
-        out.WriteInt32(occurrence.offset);
-        out.WriteInt32(occurrence.line_number);
-        out.WriteInt16(occurrence.file_id);
-        out.WriteUInt8(occurrence.entry_type);
+        AppendOccurrence(occurrence);
       } while (reader.NextOccurrence(occurrence));
-      out.WriteInt32(-1);
+      AppendInt32(-1);
+      WriterFor(LetterBucketOfWord(word)).WriteBytes(scratch_.data(), scratch_.size());
     }
   }
 
@@ -57,19 +102,22 @@ class BucketSpill {
     spill->writer.Flush();
     spill->file.Close();
     platform::File file = platform::File::OpenForReading(spill->path);
-    platform::ArchiveReader in(file);
-    char word[256];
-    while (!in.AtEnd()) {
-      const std::size_t length = in.ReadUInt8();
-      in.ReadBytes(word, length);
-      const std::string_view text(word, length);
-      for (std::int32_t offset = in.ReadInt32(); offset != -1; offset = in.ReadInt32()) {
-        const std::int32_t line_number = in.ReadInt32();
-        const std::int16_t file_id = in.ReadInt16();
-        const std::uint8_t entry_type = in.ReadUInt8();
-        if (index.Insert(text, entry_type, offset, line_number, file_id) == nullptr) {
-          throw std::bad_alloc();
-        }
+    SpillReader in(file);
+    while (in.More()) {
+      const std::size_t length = in.Byte();
+      const std::string_view word = in.Bytes(length);
+      const std::string text(word);  // the reader's buffer moves on
+      // A record has at least one occurrence; its word is looked up once.
+      const CINode* node = nullptr;
+      for (std::int32_t offset = in.Int32(); offset != -1; offset = in.Int32()) {
+        const std::string_view rest = in.Bytes(7);  // line number, file ID, entry type
+        const std::int32_t line_number = DecodeInt32(rest.data());
+        const auto file_id = static_cast<std::int16_t>(static_cast<unsigned char>(rest[4]) |
+                                                       (static_cast<unsigned char>(rest[5]) << 8));
+        const auto entry_type = static_cast<std::uint8_t>(rest[6]);
+        node = node == nullptr ? index.Insert(text, entry_type, offset, line_number, file_id)
+                               : index.InsertAgain(*node, entry_type, offset, line_number, file_id);
+        if (node == nullptr) throw std::bad_alloc();
       }
     }
   }
@@ -95,6 +143,22 @@ class BucketSpill {
     platform::ArchiveWriter writer;
   };
 
+  void AppendInt32(std::int32_t value) {
+    const auto v = static_cast<std::uint32_t>(value);
+    const char le[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
+                        static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    scratch_.append(le, 4);
+  }
+
+  void AppendOccurrence(const Occurrence& occurrence) {
+    AppendInt32(occurrence.offset);
+    AppendInt32(occurrence.line_number);
+    const auto file_id = static_cast<std::uint16_t>(occurrence.file_id);
+    scratch_ += static_cast<char>(file_id);
+    scratch_ += static_cast<char>(file_id >> 8);
+    scratch_ += static_cast<char>(occurrence.entry_type);
+  }
+
   platform::ArchiveWriter& WriterFor(int bucket) {
     std::unique_ptr<Spill>& spill = spills_[bucket];
     if (!spill) {
@@ -105,6 +169,7 @@ class BucketSpill {
 
   std::string directory_;
   std::array<std::unique_ptr<Spill>, kLetterBucketCount> spills_;
+  std::string scratch_;  // one spill record being encoded
 };
 
 // Resets the index when consolidation ends, whichever way.
@@ -118,6 +183,22 @@ class ResetOnExit {
  private:
   CStringTreeIndex& index_;
 };
+
+// The words of `index` in the order its index file holds them (pre-order).
+std::vector<std::string> WordsInFileOrder(const CStringTreeIndex& index) {
+  std::vector<std::string> words;
+  words.reserve(index.size());
+  std::vector<const CINode*> stack;
+  if (index.root() != nullptr) stack.push_back(index.root());
+  while (!stack.empty()) {
+    const CINode* node = stack.back();
+    stack.pop_back();
+    words.emplace_back(node->word());
+    if (node->greater() != nullptr) stack.push_back(node->greater());
+    if (node->lesser() != nullptr) stack.push_back(node->lesser());
+  }
+  return words;
+}
 
 void WriteLetterFile(const CStringTreeIndex& index, const std::string& path,
                      const LetterFileWriteNotice& notice) {
@@ -139,6 +220,9 @@ bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>&
   if (partial_paths.empty()) return false;
   if (index_directory.empty() && merged_filename.empty()) return false;
 
+  const std::string directory(index_directory);
+  // The words of each letter index file written, for the word list, which would read them back.
+  std::array<std::optional<std::vector<std::string>>, kLetterBucketCount> written_words;
   {
     ResetOnExit reset_on_exit(index);
     index.Reset();
@@ -149,13 +233,27 @@ bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>&
       spill.InsertInto(bucket, index);
       spill.Remove(bucket);
       if (index.IsEmpty()) continue;
-      WriteLetterFile(index, std::string(index_directory) + LetterIndexFileName(bucket),
-                      on_letter_file_write);
+      WriteLetterFile(index, directory + LetterIndexFileName(bucket), on_letter_file_write);
+      written_words[bucket] = WordsInFileOrder(index);
     }
   }
 
   for (const std::string& path : partial_paths) platform::DeleteFile(path);
-  WriteWordList(index_directory, index);
+
+  // The word list, as WriteWordList makes it: a letter index file left from an earlier run for an
+  // empty bucket is read now, after the deletions, as WriteWordList would read it.
+  std::vector<std::string>& words = index.word_list();
+  words.clear();
+  for (int bucket = 0; bucket < kLetterBucketCount; ++bucket) {
+    if (written_words[bucket]) {
+      std::move(written_words[bucket]->begin(), written_words[bucket]->end(),
+                std::back_inserter(words));
+      written_words[bucket].reset();
+    } else {
+      AppendLetterFileWords(directory + LetterIndexFileName(bucket), words);
+    }
+  }
+  WriteWordListFile(index_directory, words);
   return true;
 }
 

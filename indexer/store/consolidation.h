@@ -37,6 +37,9 @@ using LetterFileWriteNotice = std::function<void(bool writing)>;
 // ("$$SPILL$$." + bucket character in `index_directory`, removed on every way out), and memory
 // holds one bucket's tree at a time.
 //
+// The partial files must not be letter index files of `index_directory` (callers list
+// "IDX_TEST.*" files).
+//
 // Errors: a partial file that cannot be opened, ends inside a record or is malformed ends the
 // consolidation before any letter index file is written; a letter index file that cannot be
 // written ends it with the earlier buckets' files in place (each file is replaced atomically);

@@ -55,10 +55,13 @@ bool IndexFileReader::NextOccurrence(Occurrence& occurrence) {
     place_ = Place::kChildFlags;
     return false;
   }
+  unsigned char rest[7];  // line number, file ID, entry type
+  archive_.ReadBytes(rest, sizeof rest);
   occurrence.offset = offset;
-  occurrence.line_number = archive_.ReadInt32();
-  occurrence.file_id = archive_.ReadInt16();
-  occurrence.entry_type = archive_.ReadUInt8();
+  occurrence.line_number = static_cast<std::int32_t>(
+      rest[0] | (rest[1] << 8) | (rest[2] << 16) | (static_cast<std::uint32_t>(rest[3]) << 24));
+  occurrence.file_id = static_cast<std::int16_t>(rest[4] | (rest[5] << 8));
+  occurrence.entry_type = rest[6];
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "store/index_file_writer.h"
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/file.h"
@@ -9,29 +11,46 @@
 namespace store {
 namespace {
 
-void WriteRecordHead(const CINode& node, platform::ArchiveWriter& archive,
-                     const std::string& path) {
+char* PutInt32(char* at, std::int32_t value) {
+  const auto v = static_cast<std::uint32_t>(value);
+  at[0] = static_cast<char>(v);
+  at[1] = static_cast<char>(v >> 8);
+  at[2] = static_cast<char>(v >> 16);
+  at[3] = static_cast<char>(v >> 24);
+  return at + 4;
+}
+
+// Writes a node's record up to its terminator, encoded in `scratch` and handed to the archive in
+// one piece.
+void WriteRecordHead(const CINode& node, platform::ArchiveWriter& archive, const std::string& path,
+                     std::vector<char>& scratch) {
   const std::string_view word = node.word();
   if (word.size() > kMaxIndexWordLength) {
     throw IndexFormatError(path, "write",
                            "a word of " + std::to_string(word.size()) +
                                " bytes is longer than the 254 bytes an index record can hold");
   }
-  archive.WriteUInt8(static_cast<std::uint8_t>(word.size() + 1));
-  archive.WriteBytes(word.data(), word.size());
-  archive.WriteUInt8(0);
-  archive.WriteInt32(static_cast<std::int32_t>(node.occurrences().count()));
-  for (const Occurrence& occurrence : node.occurrences()) {
+  const COffset& occurrences = node.occurrences();
+  scratch.resize(1 + word.size() + 1 + 4 + 11 * occurrences.count() + 4);
+  char* at = scratch.data();
+  *at++ = static_cast<char>(word.size() + 1);
+  at = std::copy(word.begin(), word.end(), at);
+  *at++ = '\0';
+  at = PutInt32(at, static_cast<std::int32_t>(occurrences.count()));
+  for (const Occurrence& occurrence : occurrences) {
     if (occurrence.offset == -1) {
       throw IndexFormatError(path, "write",
                              "an occurrence has the offset -1, which ends an occurrence list");
     }
-    archive.WriteInt32(occurrence.offset);
-    archive.WriteInt32(occurrence.line_number);
-    archive.WriteInt16(occurrence.file_id);
-    archive.WriteUInt8(occurrence.entry_type);
+    at = PutInt32(at, occurrence.offset);
+    at = PutInt32(at, occurrence.line_number);
+    const auto file_id = static_cast<std::uint16_t>(occurrence.file_id);
+    *at++ = static_cast<char>(file_id);
+    *at++ = static_cast<char>(file_id >> 8);
+    *at++ = static_cast<char>(occurrence.entry_type);
   }
-  archive.WriteInt32(-1);
+  PutInt32(at, -1);
+  archive.WriteBytes(scratch.data(), scratch.size());
 }
 
 void WriteChildFlag(const CINode* child, platform::ArchiveWriter& archive) {
@@ -53,8 +72,9 @@ void WriteIndex(const CStringTreeIndex& index, platform::ArchiveWriter& archive,
 
   // Nodes whose lesser subtree is being written and whose greater-child flag is still due.
   std::vector<const CINode*> pending;
+  std::vector<char> scratch;
   for (;;) {
-    WriteRecordHead(*node, archive, path);
+    WriteRecordHead(*node, archive, path, scratch);
     WriteChildFlag(node->lesser(), archive);
     if (node->lesser() != nullptr) {
       pending.push_back(node);

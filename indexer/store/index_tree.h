@@ -4,14 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <map>
+#include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "store/occurrence_list.h"
 #include "store/word_order.h"
+#include "store/word_table.h"
 
 namespace store {
 
@@ -67,6 +67,12 @@ class CStringTreeIndex {
   const CINode* Insert(std::string_view word, std::uint8_t entry_type, std::int32_t offset,
                        std::int32_t line_number, std::int16_t file_id);
 
+  // Insert for a word whose node is known: `node`, returned by an earlier Insert into this index
+  // (and not reset since), gets the occurrence exactly as Insert with its word would give it,
+  // without looking the word up again. For readers that insert a record's occurrences in a row.
+  const CINode* InsertAgain(const CINode& node, std::uint8_t entry_type, std::int32_t offset,
+                            std::int32_t line_number, std::int16_t file_id);
+
   // Discards every word and occurrence; the word list stays.
   void Reset();
 
@@ -81,11 +87,24 @@ class CStringTreeIndex {
 
  private:
   static void AddUnlessRepeated(CINode& node, const Occurrence& occurrence);
-  CINode* AddNewWord(std::string_view word, const Occurrence& occurrence);
+  CINode* AddNewWord(std::string_view word, std::size_t hash, const Occurrence& occurrence);
+
+  // The ordered map's entries carry the word's order prefix, so that most comparisons on the
+  // way down are settled without reaching for the word itself.
+  struct OrderEntry {
+    std::uint64_t prefix;
+    CINode* node;
+  };
+  struct OrderEntryLess {
+    bool operator()(const OrderEntry& a, const OrderEntry& b) const {
+      if (a.prefix != b.prefix) return a.prefix < b.prefix;
+      return CompareWords(a.node->word_, b.node->word_) < 0;
+    }
+  };
 
   std::deque<CINode> nodes_;  // in insertion order: stable addresses, the root first
-  std::unordered_map<std::string_view, CINode*, WordHash, SameWord> by_word_;
-  std::map<std::string_view, CINode*, WordLess> in_order_;
+  WordTable<CINode> by_word_;
+  std::set<OrderEntry, OrderEntryLess> in_order_;
   std::vector<std::string> word_list_;
 };
 

@@ -23,7 +23,16 @@ struct Occurrence {
 // geometrically; only the order and the contents are part of the index's promise.
 class COffset {
  public:
-  void Add(const Occurrence& occurrence) { items_.push_back(occurrence); }
+  void Add(const Occurrence& occurrence) {
+    items_.push_back(occurrence);
+    last_offset_ = occurrence.offset;
+  }
+
+  // Whether the last occurrence has `offset` (false for an empty list). Kept beside the list so
+  // that the index's duplicate rule does not have to reach into the list's storage.
+  bool EndsWithOffset(std::int32_t offset) const {
+    return !items_.empty() && last_offset_ == offset;
+  }
 
   std::size_t count() const { return items_.size(); }
   bool empty() const { return items_.empty(); }
@@ -34,6 +43,7 @@ class COffset {
 
  private:
   std::vector<Occurrence> items_;
+  std::int32_t last_offset_ = 0;
 };
 
 }  // namespace store

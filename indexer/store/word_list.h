@@ -1,7 +1,9 @@
 #ifndef INDEXER_STORE_WORD_LIST_H_
 #define INDEXER_STORE_WORD_LIST_H_
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/index_tree.h"
 
@@ -24,6 +26,14 @@ inline constexpr std::string_view kWordListFileName = "wordlist.qvx";
 // atomically; when it cannot even be created the function writes nothing and returns false
 // without an error, leaving no temporary file behind. True when the file was written.
 bool WriteWordList(std::string_view index_directory, CStringTreeIndex& index);
+
+// The two halves of WriteWordList, for consolidation, which has most words still in hand:
+// appends the words of the letter index file `path` as WriteWordList takes them (nothing when
+// it does not exist, cannot be opened or is of another version) ...
+void AppendLetterFileWords(const std::string& path, std::vector<std::string>& words);
+// ... and writes `words` as the word list file of `index_directory`, atomically; false, without
+// an error and without a trace, when the file cannot be created.
+bool WriteWordListFile(std::string_view index_directory, const std::vector<std::string>& words);
 
 }  // namespace store
 

@@ -1,0 +1,54 @@
+#include "store/word_order.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace store {
+namespace {
+
+struct OrderCase {
+  std::string lesser;
+  std::string greater;
+};
+
+TEST(WordOrderTest, OrdersByFoldedUnsignedBytesWithPrefixesFirst) {
+  const OrderCase cases[] = {
+      {"apple", "banana"},
+      {"Apple", "banana"},        // A-Z folded before comparing
+      {"apple", "Banana"},
+      {"_x", "Ax"},               // 0x5F < 'a' (0x61): the folded value decides
+      {"Zebra", "~"},             // 'z' (0x7A) < '~' (0x7E)
+      {"ab", "abc"},              // a prefix is the lesser
+      {"", "a"},
+      {"z", "\x83\x41"},          // unsigned: 0x83 sorts after every ASCII byte
+      {"\x83\x41", "\x83\x61"},   // a second byte in 0x41-0x5A is not folded
+      {"\x83\x41" "b", "\x83\x61" "a"},
+      {"\x83\x5a" "A", "\x83\x5a" "b"},  // the character after it is folded again
+      {"\x83" "B", "\x83" "a"},     // 0x42 < 0x61: no folding of a second byte
+      {"x\x83\x41", "X\x83\x61"},
+      {"\x82\x60", "\x82\x81"},   // full-width A and full-width a are different words
+      {"\xb1", "\xdf"},           // half-width katakana
+  };
+  for (const OrderCase& c : cases) {
+    SCOPED_TRACE(c.lesser + " < " + c.greater);
+    EXPECT_LT(CompareWords(c.lesser, c.greater), 0);
+    EXPECT_GT(CompareWords(c.greater, c.lesser), 0);
+    EXPECT_FALSE(SameWord()(c.lesser, c.greater));
+  }
+}
+
+TEST(WordOrderTest, WordsDifferingOnlyInAsciiLetterCaseAreOneWordWithOneHash) {
+  const std::pair<std::string, std::string> same[] = {
+      {"apple", "APPLE"},           {"Run", "rUN"},
+      {"x-Ray2", "X-rAY2"},         {"\x83\x41" "Z", "\x83\x41" "z"},
+      {"\x88\x9f" "Q", "\x88\x9f" "q"}, {"\x83", "\x83"}};
+  for (const auto& [a, b] : same) {
+    EXPECT_EQ(CompareWords(a, b), 0) << a;
+    EXPECT_TRUE(SameWord()(a, b)) << a;
+    EXPECT_EQ(HashWord(a), HashWord(b)) << a;
+  }
+}
+
+}  // namespace
+}  // namespace store
