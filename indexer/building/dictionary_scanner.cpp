@@ -1,5 +1,6 @@
 #include "building/dictionary_scanner.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -68,8 +69,13 @@ void DictionaryScanner::Scan(std::string_view path, std::int16_t file_id, LineRu
   } close_on_exit{m_sourceFile};
 
   index_.Reset();
-  std::int64_t next_offset = 0;
+  std::int64_t offset = 0;
   while (ReadPiece()) {
+    if (offset > std::numeric_limits<std::int32_t>::max()) {
+      // Offsets are 32-bit: this piece could not be found again.
+      throw platform::FileError(std::string(path), "index", EFBIG);
+    }
+    m_offset = static_cast<std::int32_t>(offset);
     m_scanStart = m_lineBuffer.data();
     bool inserted = true;
     switch (rule) {
@@ -90,13 +96,10 @@ void DictionaryScanner::Scan(std::string_view path, std::int16_t file_id, LineRu
         break;
     }
     if (!inserted) return;
-    next_offset += m_pieceLength;
-    if (next_offset > std::numeric_limits<std::int32_t>::max()) {
-      // Offsets are 32-bit: what follows could not be found again.
-      throw platform::FileError(std::string(path), "index", EFBIG);
-    }
-    m_offset = static_cast<std::int32_t>(next_offset);
+    offset += m_pieceLength;
   }
+  m_offset = static_cast<std::int32_t>(std::min<std::int64_t>(
+      offset, std::numeric_limits<std::int32_t>::max()));
 }
 
 bool DictionaryScanner::ReadPiece() {

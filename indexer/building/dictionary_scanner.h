@@ -49,8 +49,9 @@ namespace building {
 //
 // A file that cannot be opened leaves the index as it was. Otherwise the index is reset first,
 // then filled with the file's words. A read error throws platform::FileError after closing the
-// file; so does a file that grows beyond the 2 GiB its 32-bit offsets can address (rather than
-// index it with wrong offsets). One scan at a time: _strword keeps its position per process.
+// file; so does a piece that starts beyond the 2 GiB that 32-bit offsets can address (rather
+// than index it with a wrong offset). One scan at a time: _strword keeps its position per
+// process.
 class DictionaryScanner {
  public:
   static constexpr std::size_t kLineBufferSize = 8000;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -211,6 +212,20 @@ TEST_F(ScannerTest, BadInputNeverHangsOrCrashes) {
   std::vector<Found> found = Scan(Kind::kGeneric, "one two\x81\r\n");
   ASSERT_FALSE(found.empty());
   EXPECT_EQ(found[0].word, "one");
+}
+
+TEST_F(ScannerTest, AFileBeyondThe32BitOffsetsIsAnErrorNotWrongOffsets) {
+  // A sparse file: a line of NUL bytes (no words) that ends 2 GiB into the file, then a line
+  // whose offset would not fit.
+  const std::string host_path = dir_ / "HUGE.TXT";
+  {
+    std::ofstream out(host_path, std::ios::binary);
+    out.seekp((std::streamoff{1} << 31) - 2);
+    out << "\r\nword\r\n";
+  }
+  EXPECT_THROW(scanner_.ScanGenericFile(platform::ProgramPathOfHost(host_path), 7),
+               platform::FileError);
+  EXPECT_TRUE(index_.IsEmpty());
 }
 
 }  // namespace
