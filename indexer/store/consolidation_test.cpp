@@ -14,6 +14,7 @@
 #include "store/index_file_reader.h"
 #include "store/index_file_writer.h"
 #include "store/letter_bucket.h"
+#include "store/word_list.h"
 #include "store/store_test_support.h"
 #include "testing/temp_directory.h"
 
@@ -170,19 +171,28 @@ TEST_F(ConsolidationTest, OneParsePerFileGivesTheBytesOfTwentyEightPasses) {
   WriteBytes(Partial(6), "\x03 an older index format is skipped");
   paths.push_back(Partial(6));
 
+  // A letter file of an empty bucket, left from an earlier run, stays and is in the word list.
+  CStringTreeIndex earlier;
+  earlier.Insert("kept", 0, 1, 1, 0);
+  earlier.Insert("keen", 0, 2, 1, 0);
+
   TempDirectory reference;
   const std::string reference_dir = reference.path().string() + "/";
+  WriteIndexFile(earlier, reference_dir + "$$TMP$$.K");
+  WriteIndexFile(earlier, Out("$$TMP$$.K"));
   ConsolidateInTwentyEightPasses(paths, reference_dir);
+  CStringTreeIndex scratch;
+  ASSERT_TRUE(WriteWordList(reference_dir, scratch));
+
   ASSERT_TRUE(ConsolidateIndexes(index_, paths, out_dir_, ""));
 
-  std::vector<std::string> expected_names = NamesIn(reference.path());
-  expected_names.push_back("wordlist.qvx");
-  std::sort(expected_names.begin(), expected_names.end());
-  ASSERT_EQ(NamesIn(out_.path()), expected_names);
-  ASSERT_EQ(expected_names.size(), 8u);  // _, A, B, M, Q, Z, # and the word list
-  for (const std::string& name : NamesIn(reference.path())) {
+  const std::vector<std::string> names = NamesIn(reference.path());
+  ASSERT_EQ(names.size(), 9u);  // _, A, B, K, M, Q, Z, # and the word list
+  ASSERT_EQ(NamesIn(out_.path()), names);
+  for (const std::string& name : names) {
     EXPECT_EQ(ReadBytes(Out(name)), ReadBytes(reference_dir + name)) << name;
   }
+  EXPECT_EQ(index_.word_list(), scratch.word_list());
   EXPECT_TRUE(std::filesystem::is_empty(partials_.path()));
 }
 
@@ -192,6 +202,14 @@ TEST_F(ConsolidationTest, AnEmptyBucketLeavesAnOldLetterFileAlone) {
   ASSERT_TRUE(ConsolidateIndexes(index_, {Partial(0)}, out_dir_, ""));
   EXPECT_EQ(ReadBytes(Out("$$TMP$$.Q")), "old");
   EXPECT_EQ(ReadRecords(Out("$$TMP$$.A")).size(), 1u);
+}
+
+TEST_F(ConsolidationTest, ATruncatedOldLetterFileEndsItAfterTheDeletionsWithoutAWordList) {
+  WritePartial(Partial(0), 0, {{"apple", 1}});
+  WriteBytes(Out("$$TMP$$.Q"), std::string("\x04\x02q", 3));  // ends inside its record
+  EXPECT_THROW(ConsolidateIndexes(index_, {Partial(0)}, out_dir_, ""), platform::EndOfFileError);
+  EXPECT_EQ(NamesIn(out_.path()), (std::vector<std::string>{"$$TMP$$.A", "$$TMP$$.Q"}));
+  EXPECT_TRUE(std::filesystem::is_empty(partials_.path()));
 }
 
 TEST_F(ConsolidationTest, ABadPartialFileEndsItBeforeAnyLetterFileIsWritten) {

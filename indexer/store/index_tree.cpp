@@ -54,7 +54,12 @@ CINode* CStringTreeIndex::AddNewWord(std::string_view word, std::size_t hash,
   std::set<OrderEntry, OrderEntryLess>::iterator position;
   try {
     node->occurrences_.Add(occurrence);
-    position = in_order_.insert(OrderEntry{WordOrderPrefix(word), node}).first;
+    const OrderEntry entry{WordOrderPrefix(word), node};
+    auto hint = in_order_.end();
+    if (!in_order_.empty()) {
+      hint = OrderEntryLess()(*last_placed_, entry) ? std::next(last_placed_) : last_placed_;
+    }
+    position = in_order_.insert(hint, entry);  // a wrong hint only costs a full search
     try {
       by_word_.Add(node, hash);
     } catch (...) {
@@ -65,6 +70,7 @@ CINode* CStringTreeIndex::AddNewWord(std::string_view word, std::size_t hash,
     nodes_.pop_back();
     throw;
   }
+  last_placed_ = position;
   if (nodes_.size() == 1) return node;  // the root
 
   // Descent from the root ends below one of the word's in-order neighbours: the predecessor when

@@ -105,6 +105,9 @@ class CStringTreeIndex {
   std::deque<CINode> nodes_;  // in insertion order: stable addresses, the root first
   WordTable<CINode> by_word_;
   std::set<OrderEntry, OrderEntryLess> in_order_;
+  // The entry of the word inserted last (valid while in_order_ is not empty): sorted and
+  // reverse-sorted input, as dictionaries are, place each new word right beside it.
+  std::set<OrderEntry, OrderEntryLess>::iterator last_placed_;
   std::vector<std::string> word_list_;
 };
 

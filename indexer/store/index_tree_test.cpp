@@ -116,13 +116,14 @@ class ReferenceTree {
   void Insert(const std::string& word, std::uint8_t type, std::int32_t offset, std::int32_t line,
               std::int16_t file_id) {
     const Occurrence occurrence{offset, line, file_id, type};
+    const std::vector<int> key = Folded(word);
     if (nodes_.empty()) {
-      nodes_.push_back(Node{word, {occurrence}, -1, -1});
+      nodes_.push_back(Node{word, key, {occurrence}, -1, -1});
       return;
     }
     int at = 0;
     for (;;) {
-      const int order = Compare(nodes_[at].word, word);
+      const int order = nodes_[at].key == key ? 0 : (nodes_[at].key < key ? -1 : 1);
       if (order == 0) {
         if (nodes_[at].occurrences.back().offset != offset) {
           nodes_[at].occurrences.push_back(occurrence);
@@ -133,7 +134,7 @@ class ReferenceTree {
       if (next < 0) {
         const int added = static_cast<int>(nodes_.size());
         (order > 0 ? nodes_[at].lesser : nodes_[at].greater) = added;
-        nodes_.push_back(Node{word, {occurrence}, -1, -1});
+        nodes_.push_back(Node{word, key, {occurrence}, -1, -1});
         return;
       }
       at = next;
@@ -149,6 +150,7 @@ class ReferenceTree {
  private:
   struct Node {
     std::string word;
+    std::vector<int> key;  // the word's bytes as the order compares them
     std::vector<Occurrence> occurrences;
     int lesser;
     int greater;
@@ -168,12 +170,6 @@ class ReferenceTree {
     }
     bytes.push_back(0);  // the terminating NUL takes part
     return bytes;
-  }
-
-  static int Compare(const std::string& a, const std::string& b) {
-    const std::vector<int> x = Folded(a);
-    const std::vector<int> y = Folded(b);
-    return x == y ? 0 : (x < y ? -1 : 1);
   }
 
   void Write(int at, std::string& bytes) const {
