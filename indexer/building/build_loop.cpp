@@ -52,6 +52,11 @@ void RunBuild(shell::CommandContext& context, std::string_view dictionary_direct
   if (!context.IsCommandEnabled()) return;
   shell::ScopedBusyFlag busy(context.busy_flag());
   shell::CIndexerDoc& document = context.document();
+  // A build that ends early keeps no words of a half-done file in memory.
+  struct EmptyIndexOnExit {
+    store::CStringTreeIndex& index;
+    ~EmptyIndexOnExit() { index.Reset(); }
+  } empty_index_on_exit{document.index()};
   SourceFileRegistry registry(context.profiles(), index_directory);
 
   int file_id = 0;

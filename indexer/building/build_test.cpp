@@ -353,6 +353,7 @@ TEST_F(BuildTest, AMissingIndexDirectoryEndsTheBuildWithAFileError) {
   EXPECT_TRUE(fixture.ui.messages().empty());  // nothing reported as done
   EXPECT_EQ(fixture.context.busy(), 0);
   EXPECT_EQ(fixture.document.busy(), 0);
+  EXPECT_TRUE(fixture.document.index().IsEmpty());
 
   // The next command runs.
   idx = fixture.Folder("idx");
