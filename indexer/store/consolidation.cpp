@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
-#include <memory>
 #include <iterator>
+#include <memory>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "platform/archive.h"
@@ -145,8 +145,8 @@ class BucketSpill {
 
   void AppendInt32(std::int32_t value) {
     const auto v = static_cast<std::uint32_t>(value);
-    const char le[4] = {static_cast<char>(v), static_cast<char>(v >> 8),
-                        static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    const char le[4] = {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                        static_cast<char>(v >> 24)};
     scratch_.append(le, 4);
   }
 

@@ -14,8 +14,8 @@
 #include "store/index_file_reader.h"
 #include "store/index_file_writer.h"
 #include "store/letter_bucket.h"
-#include "store/word_list.h"
 #include "store/store_test_support.h"
+#include "store/word_list.h"
 #include "testing/temp_directory.h"
 
 namespace store {
@@ -36,9 +36,12 @@ struct Entry {
 };
 
 // Writes a partial index file of source file `file_id` with the entries inserted in order.
-void WritePartial(const std::string& path, std::int16_t file_id, const std::vector<Entry>& entries) {
+void WritePartial(const std::string& path, std::int16_t file_id,
+                  const std::vector<Entry>& entries) {
   CStringTreeIndex index;
-  for (const Entry& e : entries) index.Insert(e.word, e.entry_type, e.offset, e.line_number, file_id);
+  for (const Entry& e : entries) {
+    index.Insert(e.word, e.entry_type, e.offset, e.line_number, file_id);
+  }
   WriteIndexFile(index, path);
 }
 
@@ -105,10 +108,16 @@ TEST_F(ConsolidationTest, NothingHappensWithoutFilesOrWithoutBothProfileValues) 
 TEST_F(ConsolidationTest, WordsGoToTheirBucketsAndOccurrencesFollowTheListOrder) {
   const std::string kana = "\x83\x41\x83\x43";  // a double-byte first byte
   const std::string half_width = "\xb1\xb2";
-  const std::string control = "\x01" "ctl";
+  const std::string control = std::string(1, '\x01') + "ctl";
   WritePartial(Partial(0), 0,
-               {{"apple", 100}, {"3d", 100}, {"-ing", 200}, {kana, 200}, {half_width, 300},
-                {control, 300}, {"share", 400}, {"share", 500, 9}});
+               {{"apple", 100},
+                {"3d", 100},
+                {"-ing", 200},
+                {kana, 200},
+                {half_width, 300},
+                {control, 300},
+                {"share", 400},
+                {"share", 500, 9}});
   WritePartial(Partial(1), 1, {{"share", 500, 1}, {"share", 600, 2}, {"Apple", 50}, {"zoo", 70}});
 
   std::vector<bool> notices;
@@ -120,8 +129,8 @@ TEST_F(ConsolidationTest, WordsGoToTheirBucketsAndOccurrencesFollowTheListOrder)
                                       "$$TMP$$._", "wordlist.qvx"}));
   EXPECT_TRUE(std::filesystem::is_empty(partials_.path()));
   EXPECT_TRUE(index_.IsEmpty());
-  EXPECT_EQ(notices, (std::vector<bool>{true, false, true, false, true, false, true, false, true,
-                                        false}));
+  EXPECT_EQ(notices,
+            (std::vector<bool>{true, false, true, false, true, false, true, false, true, false}));
 
   // The tree of file 0's shape: '3d' first, '-ing' below it; apple keeps its first spelling and
   // gets file 1's occurrence after file 0's; offset 500 ends file 0's list for 'share' and
@@ -134,13 +143,13 @@ TEST_F(ConsolidationTest, WordsGoToTheirBucketsAndOccurrencesFollowTheListOrder)
             (std::vector<Record>{{"share", {{400, 1, 0, 0}, {500, 9, 0, 0}, {600, 2, 1, 0}}}}));
   EXPECT_EQ(ReadRecords(Out("$$TMP$$.Z")), (std::vector<Record>{{"zoo", {{70, 1, 1, 0}}}}));
   // File 0's pre-order is apple, 3d, -ing, control, kana, share, half-width.
-  EXPECT_EQ(ReadRecords(Out("$$TMP$$.#")),
-            (std::vector<Record>{{control, {{300, 1, 0, 0}}},
-                                 {kana, {{200, 1, 0, 0}}},
-                                 {half_width, {{300, 1, 0, 0}}}}));
+  EXPECT_EQ(ReadRecords(Out("$$TMP$$.#")), (std::vector<Record>{{control, {{300, 1, 0, 0}}},
+                                                                {kana, {{200, 1, 0, 0}}},
+                                                                {half_width, {{300, 1, 0, 0}}}}));
 
   std::string words = "\x08\x00"s;
-  for (const std::string& w : {"3d"s, "-ing"s, "apple"s, "share"s, "zoo"s, control, kana, half_width}) {
+  for (const std::string& w :
+       {"3d"s, "-ing"s, "apple"s, "share"s, "zoo"s, control, kana, half_width}) {
     words += static_cast<char>(w.size()) + w;
   }
   EXPECT_EQ(ReadBytes(Out("wordlist.qvx")), words);
@@ -239,7 +248,8 @@ TEST_F(ConsolidationTest, ALetterFileThatCannotBeWrittenKeepsEarlierOnesAndThePa
   EXPECT_THROW(ConsolidateIndexes(index_, {Partial(0)}, out_dir_, "",
                                   [&](bool writing) { notices.push_back(writing); }),
                platform::FileError);
-  EXPECT_EQ(NamesIn(out_.path()), (std::vector<std::string>{"$$TMP$$.A", "$$TMP$$.B", "$$TMP$$._"}));
+  EXPECT_EQ(NamesIn(out_.path()),
+            (std::vector<std::string>{"$$TMP$$.A", "$$TMP$$.B", "$$TMP$$._"}));
   EXPECT_TRUE(std::filesystem::exists(Partial(0)));
   EXPECT_EQ(notices, (std::vector<bool>{true, false, true, false, true, false}));
 }

@@ -53,8 +53,8 @@ TEST_P(DeepIndexTest, AMillionWordChainIsBuiltWrittenReadAndFreedWithoutRecursio
 }
 
 INSTANTIATE_TEST_SUITE_P(SortedAndReverseSorted, DeepIndexTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                           return info.param ? "ReverseSorted" : "Sorted";
+                         [](const ::testing::TestParamInfo<bool>& order) {
+                           return order.param ? "ReverseSorted" : "Sorted";
                          });
 
 }  // namespace

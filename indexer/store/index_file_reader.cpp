@@ -58,8 +58,8 @@ bool IndexFileReader::NextOccurrence(Occurrence& occurrence) {
   unsigned char rest[7];  // line number, file ID, entry type
   archive_.ReadBytes(rest, sizeof rest);
   occurrence.offset = offset;
-  occurrence.line_number = static_cast<std::int32_t>(
-      rest[0] | (rest[1] << 8) | (rest[2] << 16) | (static_cast<std::uint32_t>(rest[3]) << 24));
+  occurrence.line_number = static_cast<std::int32_t>(rest[0] | (rest[1] << 8) | (rest[2] << 16) |
+                                                     (static_cast<std::uint32_t>(rest[3]) << 24));
   occurrence.file_id = static_cast<std::int16_t>(rest[4] | (rest[5] << 8));
   occurrence.entry_type = rest[6];
   return true;
@@ -90,9 +90,8 @@ bool IndexFileReader::ReadFlagsUpToNextRecord() {
 }
 
 void IndexFileReader::ThrowMalformed(std::uint64_t at, const std::string& problem) const {
-  throw IndexFormatError(path_, "read",
-                         "malformed index record at byte " + std::to_string(at) + " (" + problem +
-                             ")");
+  throw IndexFormatError(
+      path_, "read", "malformed index record at byte " + std::to_string(at) + " (" + problem + ")");
 }
 
 }  // namespace store

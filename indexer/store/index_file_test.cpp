@@ -127,7 +127,8 @@ TEST(IndexFileTest, ReadingGivesTheRecordsInPreOrderWithAllOccurrences) {
   std::mt19937 random(7);
   for (int i = 0; i < 2000; ++i) {
     const std::string word = "w" + std::to_string(random() % 500);
-    index.Insert(word, static_cast<std::uint8_t>(i % 5), i / 2, i, static_cast<std::int16_t>(i % 7));
+    index.Insert(word, static_cast<std::uint8_t>(i % 5), i / 2, i,
+                 static_cast<std::int16_t>(i % 7));
   }
   // The expected records: the tree's own pre-order.
   std::vector<Record> expected;
@@ -192,11 +193,10 @@ TEST(IndexFileTest, HostileRecordsAreRefusedOrReadWithoutTrustingTheirCounts) {
   const Case cases[] = {
       {"word length 0", "\x04" + std::string(1, '\0') + Int32Bytes(0) + Int32Bytes(-1) + leaf_flags,
        true, 0},
-      {"word without its NUL", "\x04\x02" "ab" + Int32Bytes(0) + Int32Bytes(-1) + leaf_flags, true,
-       0},
-      {"NUL inside the word", "\x04\x03" + std::string("a\0b", 3) + Int32Bytes(0) + Int32Bytes(-1) +
-           leaf_flags,
+      {"word without its NUL", "\x04\x02\x61\x62" + Int32Bytes(0) + Int32Bytes(-1) + leaf_flags,
        true, 0},
+      {"NUL inside the word",
+       "\x04\x03" + std::string("a\0b", 3) + Int32Bytes(0) + Int32Bytes(-1) + leaf_flags, true, 0},
       {"a count of 2,147,483,647 for one occurrence",
        "\x04" + RecordHeadBytes("a", {one}, 0x7fffffff) + leaf_flags, false, 1},
       {"a negative count", "\x04" + RecordHeadBytes("a", {one, one}, -5) + leaf_flags, false, 1},

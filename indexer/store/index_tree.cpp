@@ -32,7 +32,8 @@ const CINode* CStringTreeIndex::InsertAgain(const CINode& node, std::uint8_t ent
   platform::PumpMessages();
   try {
     // The index owns its nodes; a caller holds them as const only to keep out of their content.
-    AddUnlessRepeated(const_cast<CINode&>(node), Occurrence{offset, line_number, file_id, entry_type});
+    AddUnlessRepeated(const_cast<CINode&>(node),
+                      Occurrence{offset, line_number, file_id, entry_type});
   } catch (const std::bad_alloc&) {
     return nullptr;
   }

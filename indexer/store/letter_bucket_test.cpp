@@ -23,8 +23,8 @@ TEST(LetterBucketTest, BytesAtTheEdgesOfEachClass) {
 
 TEST(LetterBucketTest, WordsGoToTheBucketOfTheirFirstByte) {
   const std::pair<const char*, char> cases[] = {
-      {"apple", 'A'}, {"Apple", 'A'}, {"3d", '_'},      {"-ing", '_'},    {"zoo", 'Z'},
-      {"\x83\x41", '#'}, {"\xb1\xb2", '#'}, {"\x01x", '#'}, {"", '#'}, {"~tilde", '_'},
+      {"apple", 'A'},    {"Apple", 'A'},    {"3d", '_'},    {"-ing", '_'}, {"zoo", 'Z'},
+      {"\x83\x41", '#'}, {"\xb1\xb2", '#'}, {"\x01x", '#'}, {"", '#'},     {"~tilde", '_'},
   };
   for (const auto& [word, bucket_character] : cases) {
     EXPECT_EQ(LetterBucketCharacter(LetterBucketOfWord(word)), bucket_character) << word;
@@ -41,9 +41,9 @@ TEST(LetterBucketTest, FileNamesFollowTheBucketOrder) {
 
 TEST(LetterBucketTest, TheTestSearchSkipsKeywordsBeginningWithALeadByte) {
   const std::pair<int, std::optional<char>> cases[] = {
-      {0x80, '#'},          {0x81, std::nullopt}, {0x9F, std::nullopt}, {0xA0, '#'},
-      {0xDF, '#'},          {0xE0, std::nullopt}, {0xFC, std::nullopt}, {0xFD, '#'},
-      {'a', 'A'},           {'Q', 'Q'},           {'3', '_'},           {' ', '#'},
+      {0x80, '#'}, {0x81, std::nullopt}, {0x9F, std::nullopt}, {0xA0, '#'},
+      {0xDF, '#'}, {0xE0, std::nullopt}, {0xFC, std::nullopt}, {0xFD, '#'},
+      {'a', 'A'},  {'Q', 'Q'},           {'3', '_'},           {' ', '#'},
   };
   for (const auto& [byte, bucket_character] : cases) {
     const std::optional<int> bucket = SearchBucketOf(static_cast<unsigned char>(byte));

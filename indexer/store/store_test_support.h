@@ -64,7 +64,8 @@ inline std::string OccurrenceBytes(const Occurrence& o) {
 
 // The head of a node record up to and including its terminator (without the child flags), with
 // the count field as given rather than as counted.
-inline std::string RecordHeadBytes(std::string_view word, const std::vector<Occurrence>& occurrences,
+inline std::string RecordHeadBytes(std::string_view word,
+                                   const std::vector<Occurrence>& occurrences,
                                    std::int32_t count_field) {
   std::string bytes(1, static_cast<char>(word.size() + 1));
   bytes += word;
