@@ -103,10 +103,12 @@ class BucketSpill {
     spill->file.Close();
     platform::File file = platform::File::OpenForReading(spill->path);
     SpillReader in(file);
+    char word[256];  // the reader's buffer moves on
     while (in.More()) {
       const std::size_t length = in.Byte();
-      const std::string_view word = in.Bytes(length);
-      const std::string text(word);  // the reader's buffer moves on
+      const std::string_view bytes = in.Bytes(length);
+      std::copy(bytes.begin(), bytes.end(), word);
+      const std::string_view text(word, length);
       // A record has at least one occurrence; its word is looked up once.
       const CINode* node = nullptr;
       for (std::int32_t offset = in.Int32(); offset != -1; offset = in.Int32()) {

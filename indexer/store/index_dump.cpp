@@ -55,8 +55,8 @@ void DumpNode(IndexFileReader& reader, platform::ArchiveWriter& out,
 }
 
 void DumpIndexFiles(std::string_view index_directory, const FileNameLookup& file_name_of) {
+  const std::string directory(index_directory);
   for (int bucket = 0; bucket < kLetterBucketCount; ++bucket) {
-    const std::string directory(index_directory);
     const std::string input_path = directory + LetterIndexFileName(bucket);
     std::optional<platform::File> input;
     if (platform::FileExists(input_path)) input.emplace(platform::File::OpenForReading(input_path));

@@ -57,8 +57,10 @@ CINode* CStringTreeIndex::AddNewWord(std::string_view word, std::size_t hash,
     node->occurrences_.Add(occurrence);
     const OrderEntry entry{WordOrderPrefix(word), node};
     auto hint = in_order_.end();
-    if (!in_order_.empty()) {
-      hint = OrderEntryLess()(*last_placed_, entry) ? std::next(last_placed_) : last_placed_;
+    if (!in_order_.empty() && !OrderEntryLess()(*last_placed_, entry)) {
+      hint = last_placed_;
+    } else if (!in_order_.empty() && last_placed_ != std::prev(in_order_.end())) {
+      hint = std::next(last_placed_);  // (the step past the greatest word would climb the tree)
     }
     position = in_order_.insert(hint, entry);  // a wrong hint only costs a full search
     try {
