@@ -82,8 +82,9 @@ std::string FileSelectionHelp(bool generic) {
   text += " [--dir DIR] [--files PAT]\n         [--index-dir DIR]\n\n";
   text += generic ? "Generic build: every word of every line of the files, entry type 0.\n"
                   : "Japanese-English build: the glosses after \" : \" of each line, field by\n"
-                    "field (split at the mark ●).\n";
+                    "field (split at the mark ●), entry type 4.\n";
   text +=
+      "\n"
       "As the menu command with its dialog: the boxes are loaded from the profile (section\n";
   text += generic ? "Generic" : "Japanese-English";
   text +=
@@ -159,7 +160,8 @@ std::string SearchHelp() {
       "  --raw  the lines exactly as the program's File Save writes them: code page 932 bytes,\n"
       "         CR LF. Without --raw: UTF-8, LF.\n"
       "\n"
-      "A word that is not indexed lists nothing, with exit status 0.\n";
+      "A word that is not indexed lists nothing, with exit status 0.\n"
+      "\n";
   text += kExitStatus;
   return text;
 }
