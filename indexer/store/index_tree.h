@@ -63,7 +63,8 @@ class CStringTreeIndex {
   // index already holds (letter case of A-Z ignored) the occurrence is dropped when its offset
   // equals the offset of the word's last occurrence, and added otherwise; the node keeps the
   // spelling of the first insertion. Returns nullptr, with the index as it was before the call,
-  // when memory runs out.
+  // when memory runs out. Words of any length are taken; an index file holds words of at most
+  // 254 bytes, and its writer refuses a tree with a longer one.
   const CINode* Insert(std::string_view word, std::uint8_t entry_type, std::int32_t offset,
                        std::int32_t line_number, std::int16_t file_id);
 
