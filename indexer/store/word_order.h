@@ -43,7 +43,7 @@ struct WordHash {
 
 struct SameWord {
   bool operator()(std::string_view a, std::string_view b) const {
-    return a.size() == b.size() && CompareWords(a, b) == 0;
+    return a.size() == b.size() && (a == b || CompareWords(a, b) == 0);  // mostly one spelling
   }
 };
 
