@@ -46,10 +46,10 @@ std::string PartialIndexFileName(int file_id) {
   return name;
 }
 
-void RunBuild(shell::CommandContext& context, std::string_view dictionary_directory,
+bool RunBuild(shell::CommandContext& context, std::string_view dictionary_directory,
               std::string_view index_directory, const std::vector<BuildPhase>& phases) {
   namespace progress = platform::progress_window;
-  if (!context.IsCommandEnabled()) return;
+  if (!context.IsCommandEnabled()) return false;
   shell::ScopedBusyFlag busy(context.busy_flag());
   shell::CIndexerDoc& document = context.document();
   // A build that ends early keeps no words of a half-done file in memory.
@@ -66,6 +66,7 @@ void RunBuild(shell::CommandContext& context, std::string_view dictionary_direct
   auto fail_listing = [&] {
     progress_window.Destroy();
     context.ReportListingFailure();
+    return false;
   };
 
   for (const BuildPhase& phase : phases) {
@@ -111,6 +112,7 @@ void RunBuild(shell::CommandContext& context, std::string_view dictionary_direct
   progress_window.Destroy();
   context.ui().Beep();
   context.ui().ShowMessage("Finished!");
+  return true;
 }
 
 }  // namespace building

@@ -40,8 +40,9 @@ struct BuildPhase {
 // A listing that cannot be made ends the build with "失敗しました(/_;)". A file error ends it
 // by propagating to the caller, with the partial files and profile entries written so far left
 // in place. On every way out the progress window is gone and the view is no longer busy. A
-// build asked for while a command runs does nothing.
-void RunBuild(shell::CommandContext& context, std::string_view dictionary_directory,
+// build asked for while a command runs does nothing. True when the build ran to its end
+// ("Finished!" shown); false when it did not run or its listing failed.
+bool RunBuild(shell::CommandContext& context, std::string_view dictionary_directory,
               std::string_view index_directory, const std::vector<BuildPhase>& phases);
 
 // "IDX_TEST.%03d" for a file ID.

@@ -133,7 +133,7 @@ TEST_F(BuildTest, EnglishJapaneseBuildFromDialogValuesToFinishedIndex) {
   WriteSource("OTHER.TXT", "■other : ignored\r\n");
   const FengDicValues values = FengValues("FENG5*.*", "FENTEC*.*", "BILING.TXT");
 
-  BuildEnglishJapanese(fixture.context, values);
+  EXPECT_TRUE(BuildEnglishJapanese(fixture.context, values));
 
   const std::string upper_dic = platform::UpperCased(dic);
   const std::vector<std::string> sources = {upper_dic + "FENG5A.TXT", upper_dic + "FENG5B.TXT",
@@ -364,7 +364,7 @@ TEST_F(BuildTest, AMissingIndexDirectoryEndsTheBuildWithAFileError) {
 TEST_F(BuildTest, AListingThatCannotBeMadeEndsTheBuildWithTheFailureMessage) {
   WriteSource("FENG5A.TXT", "apple\r\n");
   fixture.context.SetFileLister([](std::string_view) { return std::nullopt; });
-  BuildEnglishJapanese(fixture.context, FengValues("FENG5A.TXT"));
+  EXPECT_FALSE(BuildEnglishJapanese(fixture.context, FengValues("FENG5A.TXT")));
   EXPECT_EQ(fixture.ui.events(), (std::vector<std::string>{"beep", Sjis("message: 失敗しました(/_;)")}));
   EXPECT_TRUE(fixture.profiles.writes().empty());
   EXPECT_EQ(fixture.context.busy(), 0);
@@ -374,7 +374,7 @@ TEST_F(BuildTest, AListingThatCannotBeMadeEndsTheBuildWithTheFailureMessage) {
     if (pattern.ends_with("IDX_TEST.*")) return std::optional<std::vector<std::string>>();
     return shell::ListMatchingFiles(pattern);
   });
-  BuildEnglishJapanese(fixture.context, FengValues("FENG5A.TXT"));
+  EXPECT_FALSE(BuildEnglishJapanese(fixture.context, FengValues("FENG5A.TXT")));
   EXPECT_EQ(fixture.ui.messages().back().text, Sjis("失敗しました(/_;)"));
   EXPECT_FALSE(fixture.ui.progress_window_exists());
   EXPECT_TRUE(fixture.Exists("idx/IDX_TEST.000"));

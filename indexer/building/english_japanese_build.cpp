@@ -4,7 +4,7 @@
 
 namespace building {
 
-void BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& values) {
+bool BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& values) {
   BuildPhase dictionaries{{values.m_directory + values.m_fileNames},
                           &shell::CIndexerDoc::ScanEnglishJapaneseFile};
   for (const std::string* names : {&values.m_tech, &values.m_proper, &values.m_ryaku,
@@ -13,7 +13,7 @@ void BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& v
   }
   BuildPhase bilingual{{}, &shell::CIndexerDoc::ScanBilingualFile};
   if (!values.m_biling.empty()) bilingual.patterns.push_back(values.m_directory + values.m_biling);
-  RunBuild(context, values.m_directory, values.m_indexDir, {dictionaries, bilingual});
+  return RunBuild(context, values.m_directory, values.m_indexDir, {dictionaries, bilingual});
 }
 
 }  // namespace building

@@ -11,8 +11,8 @@ namespace building {
 // dictionary files, scanned with ScanEnglishJapaneseFile, listed from m_directory followed by
 // m_fileNames (always), then m_tech, m_proper, m_ryaku and m_hoi (each only when not empty);
 // then the bilingual corpus files m_directory + m_biling (only when not empty), scanned with
-// ScanBilingualFile. The index directory is m_indexDir.
-void BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& values);
+// ScanBilingualFile. The index directory is m_indexDir. The result is RunBuild's.
+bool BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& values);
 
 }  // namespace building
 

@@ -5,20 +5,20 @@
 namespace building {
 namespace {
 
-void BuildOnePhase(shell::CommandContext& context, const JapEngValues& values,
+bool BuildOnePhase(shell::CommandContext& context, const JapEngValues& values,
                    BuildPhase::Scanner scan) {
-  RunBuild(context, values.m_dirName, values.m_indexDir,
+  return RunBuild(context, values.m_dirName, values.m_indexDir,
            {BuildPhase{{values.m_dirName + values.m_fileName}, scan}});
 }
 
 }  // namespace
 
-void BuildJapaneseEnglish(shell::CommandContext& context, const JapEngValues& values) {
-  BuildOnePhase(context, values, &shell::CIndexerDoc::ScanJapaneseEnglishFile);
+bool BuildJapaneseEnglish(shell::CommandContext& context, const JapEngValues& values) {
+  return BuildOnePhase(context, values, &shell::CIndexerDoc::ScanJapaneseEnglishFile);
 }
 
-void BuildGeneric(shell::CommandContext& context, const JapEngValues& values) {
-  BuildOnePhase(context, values, &shell::CIndexerDoc::ScanGenericFile);
+bool BuildGeneric(shell::CommandContext& context, const JapEngValues& values) {
+  return BuildOnePhase(context, values, &shell::CIndexerDoc::ScanGenericFile);
 }
 
 }  // namespace building

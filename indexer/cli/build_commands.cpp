@@ -77,8 +77,8 @@ ExitStatus BuildEnglishJapanese(Session& session, const CommandLine& line) {
     }
     session.ui.ExpectSourceFiles(CountSourceFiles(session, patterns));
   }
-  building::BuildEnglishJapanese(session.context, values);
-  return session.ui.WasShown("Finished!") ? ExitStatus::kSuccess : ExitStatus::kFailed;
+  return building::BuildEnglishJapanese(session.context, values) ? ExitStatus::kSuccess
+                                                                  : ExitStatus::kFailed;
 }
 
 ExitStatus BuildWithFileSelection(Session& session, const CommandLine& line, int mode) {
@@ -99,12 +99,9 @@ ExitStatus BuildWithFileSelection(Session& session, const CommandLine& line, int
   if (session.shows_progress()) {
     session.ui.ExpectSourceFiles(CountSourceFiles(session, {values.m_dirName + values.m_fileName}));
   }
-  if (mode == 1) {
-    building::BuildGeneric(session.context, values);
-  } else {
-    building::BuildJapaneseEnglish(session.context, values);
-  }
-  return session.ui.WasShown("Finished!") ? ExitStatus::kSuccess : ExitStatus::kFailed;
+  const bool finished = mode == 1 ? building::BuildGeneric(session.context, values)
+                                  : building::BuildJapaneseEnglish(session.context, values);
+  return finished ? ExitStatus::kSuccess : ExitStatus::kFailed;
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ CliUserInterface::CliUserInterface(platform::ConsoleUserInterface::Options optio
     : console_(options) {}
 
 void CliUserInterface::ShowMessage(std::string_view text, platform::MessageIcon icon) {
-  messages_.emplace_back(text);
   if (icon == platform::MessageIcon::kWarning) warning_shown_ = true;
   console_.ShowMessage(text, icon);
 }
@@ -34,10 +33,6 @@ void CliUserInterface::SetProgressText(int control_id, std::string_view text) {
                      std::to_string(std::max(expected_files_, files_shown_)) + ": ";
   line += text;
   console_.SetProgressText(control_id, line);
-}
-
-bool CliUserInterface::WasShown(std::string_view text) const {
-  return std::find(messages_.begin(), messages_.end(), text) != messages_.end();
 }
 
 void CliUserInterface::ReportError(std::string_view text) {

@@ -36,8 +36,6 @@ class CliUserInterface final : public platform::UserInterface {
   // The number of source files the next build scans, for its progress line.
   void ExpectSourceFiles(int count) { expected_files_ = count; }
 
-  // Whether a message box with exactly `text` (code page 932) has been shown.
-  bool WasShown(std::string_view text) const;
   // Whether a message box with the warning icon has been shown.
   bool WarningShown() const { return warning_shown_; }
 
@@ -46,7 +44,6 @@ class CliUserInterface final : public platform::UserInterface {
 
  private:
   platform::ConsoleUserInterface console_;
-  std::vector<std::string> messages_;
   bool warning_shown_ = false;
   int expected_files_ = 0;
   int files_shown_ = 0;

@@ -65,8 +65,8 @@ bool CIndexerDoc::ConsolidateIndexes(const std::vector<std::string>& partial_pat
                                    [this](bool writing) { m_busy = writing ? 1 : 0; });
 }
 
-void CIndexerDoc::WriteWordList() {
-  store::WriteWordList(building::ReadString(profile_, building::profile_keys::kCurrentIndexDir),
+bool CIndexerDoc::WriteWordList() {
+  return store::WriteWordList(building::ReadString(profile_, building::profile_keys::kCurrentIndexDir),
                        m_index);
 }
 

@@ -47,7 +47,8 @@ class CIndexerDoc {
   bool ConsolidateIndexes(const std::vector<std::string>& partial_paths);
 
   // Writes the word list of the finished index in "Current"/"IndexDir" (store/word_list.h).
-  void WriteWordList();
+  // False when the word list file could not be created.
+  bool WriteWordList();
 
   // The test search's lookup: lists into m_lines every occurrence of `keyword` (already folded)
   // found in the letter index file `index_path`, as query/occurrence_listing.h describes. A

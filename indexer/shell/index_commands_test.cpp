@@ -45,7 +45,7 @@ TEST_F(IndexCommandsTest, MergeTwice) {
   WritePartial(idx, "idx_test.001", "banana", 1);
   WritePartial(idx, "IDX_TEST.002", "avocado", 2);
 
-  RunMergeCommand(fixture.context);
+  EXPECT_TRUE(RunMergeCommand(fixture.context));
   EXPECT_EQ(fixture.ui.events(), (std::vector<std::string>{"beep", Sjis("message: マージ完了!!")}));
   for (const char* partial : {"idx/IDX_TEST.000", "idx/idx_test.001", "idx/IDX_TEST.002"}) {
     EXPECT_FALSE(fixture.Exists(partial));
@@ -54,7 +54,7 @@ TEST_F(IndexCommandsTest, MergeTwice) {
   EXPECT_TRUE(fixture.Exists("idx/$$TMP$$.B"));
   EXPECT_TRUE(fixture.Exists("idx/wordlist.qvx"));
 
-  RunMergeCommand(fixture.context);
+  EXPECT_FALSE(RunMergeCommand(fixture.context));
   EXPECT_EQ(fixture.ui.messages().back().text, Sjis("マージに失敗しました(;_;)"));
   EXPECT_EQ(fixture.ui.beeps(), 2);
   EXPECT_EQ(fixture.context.busy(), 0);
@@ -104,13 +104,13 @@ TEST_F(IndexCommandsTest, WordListCommand) {
   RunMergeCommand(fixture.context);
   std::filesystem::remove(fixture.temp.path() / "idx/wordlist.qvx");
 
-  RunWordListCommand(fixture.context);
+  EXPECT_TRUE(RunWordListCommand(fixture.context));
   EXPECT_EQ(fixture.ui.messages().back().text, Sjis("終了しました"));
   EXPECT_EQ(fixture.ReadFile("idx/wordlist.qvx"), std::string("\x02\x00\x02" "3d\x05" "apple", 11));
 
-  // A word list that cannot be written is not reported.
+  // A word list that cannot be written is not reported to the user, only to the caller.
   fixture.app().WriteString("Current", "IndexDir", idx + "MISSING\\");
-  RunWordListCommand(fixture.context);
+  EXPECT_FALSE(RunWordListCommand(fixture.context));
   EXPECT_EQ(fixture.ui.messages().back().text, Sjis("終了しました"));
 }
 

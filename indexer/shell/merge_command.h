@@ -11,8 +11,9 @@ namespace shell {
 // list go to "Current"/"IndexDir". Then the beep and "マージ完了!!" when consolidation ran, or
 // "マージに失敗しました(;_;)" when it did nothing (no partial file, or both directory values
 // empty). A listing that cannot be made: beep and "失敗しました(/_;)". File errors propagate,
-// with no completion message; the busy flag is cleared on every way out.
-void RunMergeCommand(CommandContext& context);
+// with no completion message; the busy flag is cleared on every way out. True when the partial
+// files were consolidated.
+bool RunMergeCommand(CommandContext& context);
 
 }  // namespace shell
 

@@ -4,10 +4,11 @@
 
 namespace shell {
 
-void RunWordListCommand(CommandContext& context) {
-  if (!context.IsCommandEnabled()) return;
-  context.document().WriteWordList();
+bool RunWordListCommand(CommandContext& context) {
+  if (!context.IsCommandEnabled()) return false;
+  const bool written = context.document().WriteWordList();
   context.ui().ShowMessage(platform::Cp932Text("終了しました"));
+  return written;
 }
 
 }  // namespace shell
