@@ -148,6 +148,16 @@ TEST_F(IndexCommandsTest, DumpOfABuiltIndex) {
   EXPECT_EQ(std::filesystem::current_path(), fixture.temp.path() / "idx");
 }
 
+TEST_F(IndexCommandsTest, DumpOfARelativeIndexDirectoryReadsItsLetterFiles) {
+  testing_support::ScopedCurrentDirectory cwd(fixture.temp.path());
+  WritePartial(idx, "$$TMP$$.A", "apple", 0);
+  fixture.app().WriteString("FENGDIC", "IndexDir", "idx\\");
+  RunDumpCommand(fixture.context);
+  EXPECT_EQ(std::filesystem::current_path(), fixture.temp.path() / "idx");
+  EXPECT_NE(fixture.ReadFile("idx/DUMP.A").find("Word : apple"), std::string::npos);
+  EXPECT_FALSE(fixture.Exists("idx/idx"));
+}
+
 TEST_F(IndexCommandsTest, DumpErrorsEndTheCommandWithTheFlagCleared) {
   testing_support::ScopedCurrentDirectory cwd(fixture.temp.path());
   fixture.WriteFile("idx/$$TMP$$.B", std::string("\x04\x02" "b", 3));  // truncated
