@@ -165,12 +165,16 @@ void File::Close() {
   Release();  // an uncommitted replacing file leaves the target alone
 }
 
-void File::Commit() {
+void File::Commit() { CommitReplacement(true); }
+
+void File::CommitWithoutSync() { CommitReplacement(false); }
+
+void File::CommitReplacement(bool sync) {
   if (temporary_host_path_.empty()) {
     Close();
     return;
   }
-  if (::fsync(fd_) != 0 || ::close(std::exchange(fd_, -1)) != 0) {
+  if ((sync && ::fsync(fd_) != 0) || ::close(std::exchange(fd_, -1)) != 0) {
     int saved = errno;
     Release();
     throw FileError(path_, "write", saved);

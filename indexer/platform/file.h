@@ -49,6 +49,10 @@ class File {
   // For a file made by CreateReplacing: writes it to disk, closes it and renames it over the
   // target. Throws FileError when any of that fails (the temporary is then removed).
   void Commit();
+  // Commit() without writing the file to disk first: the rename is as atomic for every reader,
+  // but after a system crash the target may hold the old file or an empty or partial new one.
+  // For files the program can make again, where a flush per file would only cost time.
+  void CommitWithoutSync();
 
   bool is_open() const { return fd_ >= 0; }
   // The program path the file was opened with.
@@ -57,6 +61,7 @@ class File {
  private:
   File(int fd, std::string path, std::string host_path, std::string temporary_host_path);
   void Release() noexcept;
+  void CommitReplacement(bool sync);
 
   int fd_ = -1;
   std::string path_;

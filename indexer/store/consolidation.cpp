@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <new>
@@ -19,55 +20,63 @@
 namespace store {
 namespace {
 
-std::int32_t DecodeInt32(const char* p) {
-  const auto* b = reinterpret_cast<const unsigned char*>(p);
-  return static_cast<std::int32_t>(b[0] | (b[1] << 8) | (b[2] << 16) |
-                                   (static_cast<std::uint32_t>(b[3]) << 24));
-}
-
-// Reads a spill file through one large buffer with inline accessors: spill records are many and
-// small, so the per-call cost of a general archive would dominate.
-class SpillReader {
+// Spill records in sequence, from a byte range in memory or from a spill file read through one
+// large buffer, with inline accessors: records are many and small, so the per-call cost of a
+// general archive would dominate.
+class SpillRecords {
  public:
-  explicit SpillReader(platform::File& file) : file_(file), buffer_(1 << 20) {}
+  static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+
+  explicit SpillRecords(std::string_view bytes)
+      : next_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+  explicit SpillRecords(platform::File& file) : file_(&file), buffer_(kBufferSize) {
+    next_ = end_ = buffer_.data();
+  }
 
   bool More() { return Available(1); }
-  unsigned char Byte() { return static_cast<unsigned char>(*Bytes(1).data()); }
-  std::int32_t Int32() { return DecodeInt32(Bytes(4).data()); }
-  // The next `size` bytes (at most 255), valid until the next call.
+  // The next `size` bytes (at most kBufferSize), valid until the next call.
   std::string_view Bytes(std::size_t size) {
-    if (end_ - next_ < size && !Available(size)) throw platform::EndOfFileError(file_.path());
-    const char* at = buffer_.data() + next_;
+    if (static_cast<std::size_t>(end_ - next_) < size && !Available(size)) {
+      throw platform::EndOfFileError(file_ != nullptr ? file_->path() : "spill");
+    }
+    const char* at = next_;
     next_ += size;
     return std::string_view(at, size);
   }
 
  private:
   bool Available(std::size_t size) {
-    while (end_ - next_ < size) {
-      std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(next_),
-                buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
-      end_ -= next_;
-      next_ = 0;
-      const std::size_t got = file_.ReadSome(buffer_.data() + end_, buffer_.size() - end_);
+    while (static_cast<std::size_t>(end_ - next_) < size) {
+      if (file_ == nullptr) return false;
+      const std::size_t unread = static_cast<std::size_t>(end_ - next_);
+      std::memmove(buffer_.data(), next_, unread);
+      const std::size_t got = file_->ReadSome(buffer_.data() + unread, buffer_.size() - unread);
+      next_ = buffer_.data();
+      end_ = next_ + unread + got;
       if (got == 0) return false;
-      end_ += got;
     }
     return true;
   }
 
-  platform::File& file_;
+  platform::File* file_ = nullptr;
   std::vector<char> buffer_;
-  std::size_t next_ = 0;
-  std::size_t end_ = 0;
+  const char* next_;
+  const char* end_;
 };
 
-// The records of every partial file sorted by bucket, kept in one file per bucket in list order
-// and record order. A spill record is the word length (1 byte, without NUL), the word, and the
-// word's 11-byte occurrence records ended by the offset -1, as in an index file. Only records
+// The records of every partial file sorted by bucket, per bucket in list order and record order.
+// A spill record is the word length (1 byte, without NUL), the word, the number of its
+// occurrences (4 bytes) and its 11-byte occurrence records, as in an index file. Only records
 // with at least one occurrence are kept: the others insert nothing.
+//
+// The records are kept in memory, up to kMemoryLimit bytes for all buckets together (a
+// dictionary or two's worth); beyond that, what memory holds goes to one spill file per bucket
+// ("$$SPILL$$." + bucket character in the index directory, removed on every way out), and a
+// bucket's records are read back from its file first, then from memory.
 class BucketSpill {
  public:
+  static constexpr std::size_t kMemoryLimit = std::size_t{32} << 20;
+
   explicit BucketSpill(std::string_view directory) : directory_(directory) {}
   BucketSpill(const BucketSpill&) = delete;
   BucketSpill& operator=(const BucketSpill&) = delete;
@@ -80,98 +89,94 @@ class BucketSpill {
     platform::File file = platform::File::OpenForReading(partial_path);
     IndexFileReader reader(file);
     if (!reader.ReadVersion()) return;
-    Occurrence occurrence;
     while (reader.NextRecord()) {
-      if (!reader.NextOccurrence(occurrence)) continue;
       const std::string_view word = reader.word();
-      scratch_.clear();
-      scratch_ += static_cast<char>(word.size());
-      scratch_ += word;
-      do {
-        AppendOccurrence(occurrence);
-      } while (reader.NextOccurrence(occurrence));
-      AppendInt32(-1);
-      WriterFor(LetterBucketOfWord(word)).WriteBytes(scratch_.data(), scratch_.size());
+      std::string& records = buckets_[LetterBucketOfWord(word)].records;
+      const std::size_t start = records.size();
+      records += static_cast<char>(word.size());
+      records += word;
+      records.append(4, '\0');  // the count, filled in below
+      const std::size_t count = reader.AppendOccurrenceRecords(records);
+      if (count == 0) {
+        records.resize(start);
+        continue;
+      }
+      EncodeInt32(static_cast<std::int32_t>(count), records.data() + start + 1 + word.size());
+      memory_bytes_ += records.size() - start;
+      if (memory_bytes_ > kMemoryLimit) SpillToFiles();
     }
   }
 
   // Inserts the bucket's records, in the order they were distributed, into `index`.
   void InsertInto(int bucket, CStringTreeIndex& index) {
-    std::unique_ptr<Spill>& spill = spills_[bucket];
-    if (!spill) return;
-    spill->writer.Flush();
-    spill->file.Close();
-    platform::File file = platform::File::OpenForReading(spill->path);
-    SpillReader in(file);
-    char word[256];  // the reader's buffer moves on
-    while (in.More()) {
-      const std::size_t length = in.Byte();
-      const std::string_view bytes = in.Bytes(length);
-      std::copy(bytes.begin(), bytes.end(), word);
-      const std::string_view text(word, length);
-      // A record has at least one occurrence; its word is looked up once.
-      const CINode* node = nullptr;
-      for (std::int32_t offset = in.Int32(); offset != -1; offset = in.Int32()) {
-        const std::string_view rest = in.Bytes(7);  // line number, file ID, entry type
-        const std::int32_t line_number = DecodeInt32(rest.data());
-        const auto file_id = static_cast<std::int16_t>(static_cast<unsigned char>(rest[4]) |
-                                                       (static_cast<unsigned char>(rest[5]) << 8));
-        const auto entry_type = static_cast<std::uint8_t>(rest[6]);
-        node = node == nullptr ? index.Insert(text, entry_type, offset, line_number, file_id)
-                               : index.InsertAgain(*node, entry_type, offset, line_number, file_id);
-        if (node == nullptr) throw std::bad_alloc();
-      }
+    Bucket& spilled = buckets_[bucket];
+    if (spilled.file) {
+      spilled.file->Close();
+      platform::File file = platform::File::OpenForReading(spilled.path);
+      SpillRecords in(file);
+      InsertAll(in, index);
     }
+    SpillRecords in(spilled.records);
+    InsertAll(in, index);
   }
 
   void Remove(int bucket) noexcept {
-    std::unique_ptr<Spill> spill = std::move(spills_[bucket]);
-    if (!spill) return;
-    std::string path = spill->path;
-    spill.reset();  // closes the file
+    Bucket& spilled = buckets_[bucket];
+    memory_bytes_ -= spilled.records.size();
+    std::string().swap(spilled.records);
+    if (!spilled.file) return;
+    spilled.file.reset();  // closes the file
     try {
-      platform::DeleteFile(path);
+      platform::DeleteFile(spilled.path);
     } catch (const platform::FileError&) {
       // Nothing more can be done about a spill file that will not go away.
     }
   }
 
  private:
-  struct Spill {
-    explicit Spill(std::string spill_path)
-        : path(std::move(spill_path)), file(platform::File::Create(path)), writer(file) {}
-    std::string path;
-    platform::File file;
-    platform::ArchiveWriter writer;
+  struct Bucket {
+    std::string records;                  // not yet in the spill file
+    std::string path;                     // of the spill file, once there is one
+    std::unique_ptr<platform::File> file;
   };
 
-  void AppendInt32(std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    const char le[4] = {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                        static_cast<char>(v >> 24)};
-    scratch_.append(le, 4);
-  }
-
-  void AppendOccurrence(const Occurrence& occurrence) {
-    AppendInt32(occurrence.offset);
-    AppendInt32(occurrence.line_number);
-    const auto file_id = static_cast<std::uint16_t>(occurrence.file_id);
-    scratch_ += static_cast<char>(file_id);
-    scratch_ += static_cast<char>(file_id >> 8);
-    scratch_ += static_cast<char>(occurrence.entry_type);
-  }
-
-  platform::ArchiveWriter& WriterFor(int bucket) {
-    std::unique_ptr<Spill>& spill = spills_[bucket];
-    if (!spill) {
-      spill = std::make_unique<Spill>(directory_ + "$$SPILL$$." + LetterBucketCharacter(bucket));
+  void SpillToFiles() {
+    for (int bucket = 0; bucket < kLetterBucketCount; ++bucket) {
+      Bucket& spilled = buckets_[bucket];
+      if (spilled.records.empty()) continue;
+      if (!spilled.file) {
+        spilled.path = directory_ + "$$SPILL$$." + LetterBucketCharacter(bucket);
+        spilled.file = std::make_unique<platform::File>(platform::File::Create(spilled.path));
+      }
+      spilled.file->WriteAll(spilled.records.data(), spilled.records.size());
+      spilled.records.clear();  // the memory stays for the next records
     }
-    return spill->writer;
+    memory_bytes_ = 0;
+  }
+
+  static void InsertAll(SpillRecords& in, CStringTreeIndex& index) {
+    // Occurrences go to the index in pieces that fit the reader's buffer.
+    constexpr std::size_t kRecordsPerPiece = SpillRecords::kBufferSize / kOccurrenceRecordSize;
+    char word[256];  // the reader's buffer moves on
+    while (in.More()) {
+      const auto length = static_cast<unsigned char>(in.Bytes(1)[0]);
+      const std::string_view bytes = in.Bytes(length);
+      std::copy(bytes.begin(), bytes.end(), word);
+      const std::string_view text(word, length);
+      auto count = static_cast<std::uint32_t>(DecodeInt32(in.Bytes(4).data()));
+      while (count > 0) {
+        const std::size_t piece = std::min<std::size_t>(count, kRecordsPerPiece);
+        if (index.InsertRecords(text, in.Bytes(piece * kOccurrenceRecordSize)) == nullptr) {
+          throw std::bad_alloc();
+        }
+        count -= static_cast<std::uint32_t>(piece);
+      }
+    }
   }
 
   std::string directory_;
-  std::array<std::unique_ptr<Spill>, kLetterBucketCount> spills_;
-  std::string scratch_;  // one spill record being encoded
+  std::array<Bucket, kLetterBucketCount> buckets_;
+  std::size_t memory_bytes_ = 0;  // records held in memory, all buckets together
 };
 
 // Resets the index when consolidation ends, whichever way.

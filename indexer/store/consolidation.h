@@ -33,9 +33,10 @@ using LetterFileWriteNotice = std::function<void(bool writing)>;
 // out); its word list holds the words of the word list.
 //
 // The result is byte for byte that of reading every partial file once per bucket, but each
-// partial file is parsed once: its records are sorted into one spill file per bucket
-// ("$$SPILL$$." + bucket character in `index_directory`, removed on every way out), and memory
-// holds one bucket's tree at a time.
+// partial file is parsed once: its records are sorted by bucket, kept in memory up to 32 MiB
+// for all buckets together and beyond that in one spill file per bucket ("$$SPILL$$." + bucket
+// character in `index_directory`, removed on every way out), and memory holds one bucket's tree
+// at a time besides. A record's occurrences go into the tree in one step.
 //
 // The partial files must not be letter index files of `index_directory` (callers list
 // "IDX_TEST.*" files).

@@ -65,6 +65,23 @@ bool IndexFileReader::NextOccurrence(Occurrence& occurrence) {
   return true;
 }
 
+std::size_t IndexFileReader::AppendOccurrenceRecords(std::string& records) {
+  if (place_ != Place::kOccurrences) return 0;
+  std::size_t count = 0;
+  for (;;) {
+    const std::int32_t offset = archive_.ReadInt32();
+    if (offset == -1) {
+      place_ = Place::kChildFlags;
+      return count;
+    }
+    char record[kOccurrenceRecordSize];
+    EncodeInt32(offset, record);
+    archive_.ReadBytes(record + 4, kOccurrenceRecordSize - 4);
+    records.append(record, kOccurrenceRecordSize);
+    ++count;
+  }
+}
+
 void IndexFileReader::ReadRecordHead() {
   const std::uint64_t start = archive_.position();
   const std::size_t length = archive_.ReadUInt8();

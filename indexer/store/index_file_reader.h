@@ -55,6 +55,10 @@ class IndexFileReader {
   // Reads the current record's next occurrence into `occurrence`; false at its terminator.
   bool NextOccurrence(Occurrence& occurrence);
 
+  // Reads the current record's remaining occurrences up to its terminator and appends them to
+  // `records` as the file holds them (11-byte occurrence records); returns how many.
+  std::size_t AppendOccurrenceRecords(std::string& records);
+
   // Number of bytes of the file read so far.
   std::uint64_t position() const { return archive_.position(); }
 

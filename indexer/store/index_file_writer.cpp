@@ -11,17 +11,8 @@
 namespace store {
 namespace {
 
-char* PutInt32(char* at, std::int32_t value) {
-  const auto v = static_cast<std::uint32_t>(value);
-  at[0] = static_cast<char>(v);
-  at[1] = static_cast<char>(v >> 8);
-  at[2] = static_cast<char>(v >> 16);
-  at[3] = static_cast<char>(v >> 24);
-  return at + 4;
-}
-
 // Writes a node's record up to its terminator, encoded in `scratch` and handed to the archive in
-// one piece.
+// one piece; the occurrences are kept in their record form and copied as they are.
 void WriteRecordHead(const CINode& node, platform::ArchiveWriter& archive, const std::string& path,
                      std::vector<char>& scratch) {
   const std::string_view word = node.word();
@@ -31,25 +22,21 @@ void WriteRecordHead(const CINode& node, platform::ArchiveWriter& archive, const
                                " bytes is longer than the 254 bytes an index record can hold");
   }
   const COffset& occurrences = node.occurrences();
-  scratch.resize(1 + word.size() + 1 + 4 + 11 * occurrences.count() + 4);
+  const std::string_view records = occurrences.records();
+  for (std::size_t at = 0; at < records.size(); at += kOccurrenceRecordSize) {
+    if (DecodeInt32(records.data() + at) == -1) {
+      throw IndexFormatError(path, "write",
+                             "an occurrence has the offset -1, which ends an occurrence list");
+    }
+  }
+  scratch.resize(1 + word.size() + 1 + 4 + records.size() + 4);
   char* at = scratch.data();
   *at++ = static_cast<char>(word.size() + 1);
   at = std::copy(word.begin(), word.end(), at);
   *at++ = '\0';
-  at = PutInt32(at, static_cast<std::int32_t>(occurrences.count()));
-  for (const Occurrence& occurrence : occurrences) {
-    if (occurrence.offset == -1) {
-      throw IndexFormatError(path, "write",
-                             "an occurrence has the offset -1, which ends an occurrence list");
-    }
-    at = PutInt32(at, occurrence.offset);
-    at = PutInt32(at, occurrence.line_number);
-    const auto file_id = static_cast<std::uint16_t>(occurrence.file_id);
-    *at++ = static_cast<char>(file_id);
-    *at++ = static_cast<char>(file_id >> 8);
-    *at++ = static_cast<char>(occurrence.entry_type);
-  }
-  PutInt32(at, -1);
+  at = EncodeInt32(static_cast<std::int32_t>(occurrences.count()), at);
+  at = std::copy(records.begin(), records.end(), at);
+  EncodeInt32(-1, at);
   archive.WriteBytes(scratch.data(), scratch.size());
 }
 
@@ -101,7 +88,7 @@ void WriteIndexFile(const CStringTreeIndex& index, std::string_view path) {
   platform::ArchiveWriter archive(file);
   WriteIndex(index, archive, file.path());
   archive.Flush();
-  file.Commit();
+  file.CommitWithoutSync();
 }
 
 }  // namespace store

@@ -31,7 +31,11 @@ void WriteIndex(const CStringTreeIndex& index, platform::ArchiveWriter& archive,
                 const std::string& path);
 
 // Writes `index` to the file `path` as WriteIndex does, replacing the file atomically: a failure
-// leaves whatever was there before untouched and no temporary behind.
+// leaves whatever was there before untouched and no temporary behind. The file is not flushed to
+// disk before it replaces the old one (platform::File::CommitWithoutSync): readers see the old or
+// the whole new file all the same, and an index file is made again by a build, whereas a flush
+// per partial and per letter file made a build wait on the disk dozens of times. After a system
+// crash a file may be left empty or cut short; its readers then report the end of the file.
 void WriteIndexFile(const CStringTreeIndex& index, std::string_view path);
 
 }  // namespace store

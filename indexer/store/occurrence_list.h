@@ -3,7 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <iterator>
+#include <string_view>
 
 namespace store {
 
@@ -19,31 +20,105 @@ struct Occurrence {
   friend bool operator==(const Occurrence&, const Occurrence&) = default;
 };
 
-// COffset: the occurrence list of one word, in the order the occurrences were added. It grows
-// geometrically; only the order and the contents are part of the index's promise.
+// The occurrence record of an index file: offset and line number (4 bytes each), file ID
+// (2 bytes), entry type (1 byte), all little-endian.
+inline constexpr std::size_t kOccurrenceRecordSize = 11;
+
+inline std::int32_t DecodeInt32(const char* bytes) {
+  const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) |
+                                   (static_cast<std::uint32_t>(b[1]) << 8) |
+                                   (static_cast<std::uint32_t>(b[2]) << 16) |
+                                   (static_cast<std::uint32_t>(b[3]) << 24));
+}
+
+inline char* EncodeInt32(std::int32_t value, char* at) {
+  const auto v = static_cast<std::uint32_t>(value);
+  at[0] = static_cast<char>(v);
+  at[1] = static_cast<char>(v >> 8);
+  at[2] = static_cast<char>(v >> 16);
+  at[3] = static_cast<char>(v >> 24);
+  return at + 4;
+}
+
+inline void EncodeOccurrence(const Occurrence& occurrence, char* record) {
+  record = EncodeInt32(occurrence.offset, record);
+  record = EncodeInt32(occurrence.line_number, record);
+  const auto file_id = static_cast<std::uint16_t>(occurrence.file_id);
+  record[0] = static_cast<char>(file_id);
+  record[1] = static_cast<char>(file_id >> 8);
+  record[2] = static_cast<char>(occurrence.entry_type);
+}
+
+inline Occurrence DecodeOccurrence(const char* record) {
+  const auto* b = reinterpret_cast<const unsigned char*>(record);
+  return Occurrence{DecodeInt32(record), DecodeInt32(record + 4),
+                    static_cast<std::int16_t>(b[8] | (b[9] << 8)), b[10]};
+}
+
+// COffset: the occurrence list of one word, in the order the occurrences were added. It holds
+// them as index-file occurrence records, so that writing a node copies them in one piece; the
+// first one is kept inside the list itself. The index that owns the list manages its memory
+// (occurrence_storage.h); only the order and the contents are part of the index's promise.
 class COffset {
  public:
-  void Add(const Occurrence& occurrence) {
-    items_.push_back(occurrence);
-    last_offset_ = occurrence.offset;
-  }
+  class const_iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = Occurrence;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = Occurrence;
+
+    const_iterator() = default;
+    explicit const_iterator(const char* record) : record_(record) {}
+    Occurrence operator*() const { return DecodeOccurrence(record_); }
+    const_iterator& operator++() {
+      record_ += kOccurrenceRecordSize;
+      return *this;
+    }
+    const_iterator operator++(int) {
+      const_iterator before = *this;
+      ++*this;
+      return before;
+    }
+    friend bool operator==(const_iterator, const_iterator) = default;
+
+   private:
+    const char* record_ = nullptr;
+  };
+
+  COffset() = default;
+  COffset(const COffset&) = delete;
+  COffset& operator=(const COffset&) = delete;
 
   // Whether the last occurrence has `offset` (false for an empty list). Kept beside the list so
   // that the index's duplicate rule does not have to reach into the list's storage.
-  bool EndsWithOffset(std::int32_t offset) const {
-    return !items_.empty() && last_offset_ == offset;
+  bool EndsWithOffset(std::int32_t offset) const { return count_ != 0 && last_offset_ == offset; }
+
+  std::size_t count() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  Occurrence operator[](std::size_t i) const {
+    return DecodeOccurrence(records_ + i * kOccurrenceRecordSize);
+  }
+  Occurrence back() const { return (*this)[count_ - 1]; }
+  const_iterator begin() const { return const_iterator(records_); }
+  const_iterator end() const { return const_iterator(records_ + count_ * kOccurrenceRecordSize); }
+  // The occurrences as count() consecutive index-file occurrence records.
+  std::string_view records() const {
+    return std::string_view(records_, count_ * kOccurrenceRecordSize);
   }
 
-  std::size_t count() const { return items_.size(); }
-  bool empty() const { return items_.empty(); }
-  const Occurrence& operator[](std::size_t i) const { return items_[i]; }
-  const Occurrence& back() const { return items_.back(); }
-  std::vector<Occurrence>::const_iterator begin() const { return items_.begin(); }
-  std::vector<Occurrence>::const_iterator end() const { return items_.end(); }
-
  private:
-  std::vector<Occurrence> items_;
+  friend class OccurrenceStorage;
+
+  static constexpr std::uint32_t kInlineCapacity = 1;
+
+  char* records_ = inline_records_;
+  std::uint32_t count_ = 0;
+  std::uint32_t capacity_ = kInlineCapacity;
   std::int32_t last_offset_ = 0;
+  char inline_records_[kInlineCapacity * kOccurrenceRecordSize + 1];
 };
 
 }  // namespace store

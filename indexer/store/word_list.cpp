@@ -57,7 +57,7 @@ bool WriteWordListFile(std::string_view index_directory, const std::vector<std::
     archive.WriteBytes(word.data(), length);
   }
   archive.Flush();
-  file->Commit();
+  file->CommitWithoutSync();
   return true;
 }
 

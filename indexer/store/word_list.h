@@ -23,7 +23,8 @@ inline constexpr std::string_view kWordListFileName = "wordlist.qvx";
 // A letter index file that does not exist or cannot be opened contributes nothing, as does one
 // whose first byte is not the version 4. A letter index file that ends inside a record (or is
 // malformed) throws, and no word list is written. The word list file replaces the old one
-// atomically; when it cannot even be created the function writes nothing and returns false
+// atomically, without a flush to disk, as index files do (index_file_writer.h); when it cannot
+// even be created the function writes nothing and returns false
 // without an error, leaving no temporary file behind. True when the file was written.
 bool WriteWordList(std::string_view index_directory, CStringTreeIndex& index);
 
