@@ -12,6 +12,7 @@
 #include "platform/archive.h"
 #include "platform/file.h"
 #include "platform/file_error.h"
+#include "store/block_arena.h"
 #include "store/index_file_reader.h"
 #include "store/index_file_writer.h"
 #include "store/letter_bucket.h"
@@ -69,15 +70,14 @@ class SpillRecords {
 // occurrences (4 bytes) and its 11-byte occurrence records, as in an index file. Only records
 // with at least one occurrence are kept: the others insert nothing.
 //
-// The records are kept in memory, up to kMemoryLimit bytes for all buckets together (a
-// dictionary or two's worth); beyond that, what memory holds goes to one spill file per bucket
+// The records are kept in memory, up to a limit for all buckets together (kConsolidationMemory:
+// a dictionary or two's worth); beyond that, what memory holds goes to one spill file per bucket
 // ("$$SPILL$$." + bucket character in the index directory, removed on every way out), and a
 // bucket's records are read back from its file first, then from memory.
 class BucketSpill {
  public:
-  static constexpr std::size_t kMemoryLimit = std::size_t{32} << 20;
-
-  explicit BucketSpill(std::string_view directory) : directory_(directory) {}
+  BucketSpill(std::string_view directory, std::size_t memory_limit)
+      : directory_(directory), memory_limit_(memory_limit) {}
   BucketSpill(const BucketSpill&) = delete;
   BucketSpill& operator=(const BucketSpill&) = delete;
   ~BucketSpill() {
@@ -91,19 +91,18 @@ class BucketSpill {
     if (!reader.ReadVersion()) return;
     while (reader.NextRecord()) {
       const std::string_view word = reader.word();
-      std::string& records = buckets_[LetterBucketOfWord(word)].records;
-      const std::size_t start = records.size();
-      records += static_cast<char>(word.size());
-      records += word;
-      records.append(4, '\0');  // the count, filled in below
-      const std::size_t count = reader.AppendOccurrenceRecords(records);
-      if (count == 0) {
-        records.resize(start);
-        continue;
-      }
-      EncodeInt32(static_cast<std::int32_t>(count), records.data() + start + 1 + word.size());
-      memory_bytes_ += records.size() - start;
-      if (memory_bytes_ > kMemoryLimit) SpillToFiles();
+      const std::string_view occurrences = reader.OccurrenceRecords();
+      if (occurrences.empty()) continue;
+      const std::size_t size = 1 + word.size() + 4 + occurrences.size();
+      char* record = static_cast<char*>(memory_.Allocate(size));
+      record[0] = static_cast<char>(word.size());
+      std::memcpy(record + 1, word.data(), word.size());
+      EncodeInt32(static_cast<std::int32_t>(occurrences.size() / kOccurrenceRecordSize),
+                  record + 1 + word.size());
+      std::memcpy(record + 1 + word.size() + 4, occurrences.data(), occurrences.size());
+      buckets_[LetterBucketOfWord(word)].in_memory.push_back(record);
+      memory_bytes_ += size;
+      if (memory_bytes_ > memory_limit_) SpillToFiles();
     }
   }
 
@@ -111,46 +110,65 @@ class BucketSpill {
   void InsertInto(int bucket, CStringTreeIndex& index) {
     Bucket& spilled = buckets_[bucket];
     if (spilled.file) {
-      spilled.file->Close();
-      platform::File file = platform::File::OpenForReading(spilled.path);
+      spilled.file->writer.Flush();
+      spilled.file->file.Close();
+      platform::File file = platform::File::OpenForReading(spilled.file->path);
       SpillRecords in(file);
       InsertAll(in, index);
     }
-    SpillRecords in(spilled.records);
-    InsertAll(in, index);
+    for (const char* record : spilled.in_memory) {
+      const auto length = static_cast<unsigned char>(record[0]);
+      const auto count = static_cast<std::size_t>(DecodeInt32(record + 1 + length));
+      if (index.InsertRecords(std::string_view(record + 1, length),
+                              std::string_view(record + 1 + length + 4,
+                                               count * kOccurrenceRecordSize)) == nullptr) {
+        throw std::bad_alloc();
+      }
+    }
   }
 
   void Remove(int bucket) noexcept {
     Bucket& spilled = buckets_[bucket];
-    memory_bytes_ -= spilled.records.size();
-    std::string().swap(spilled.records);
+    std::vector<const char*>().swap(spilled.in_memory);
     if (!spilled.file) return;
+    const std::string path = spilled.file->path;
     spilled.file.reset();  // closes the file
     try {
-      platform::DeleteFile(spilled.path);
+      platform::DeleteFile(path);
     } catch (const platform::FileError&) {
       // Nothing more can be done about a spill file that will not go away.
     }
   }
 
  private:
+  struct SpillFile {
+    explicit SpillFile(std::string spill_path)
+        : path(std::move(spill_path)), file(platform::File::Create(path)), writer(file) {}
+    std::string path;
+    platform::File file;
+    platform::ArchiveWriter writer;
+  };
   struct Bucket {
-    std::string records;                  // not yet in the spill file
-    std::string path;                     // of the spill file, once there is one
-    std::unique_ptr<platform::File> file;
+    std::vector<const char*> in_memory;  // records not yet in the spill file
+    std::unique_ptr<SpillFile> file;
   };
 
   void SpillToFiles() {
     for (int bucket = 0; bucket < kLetterBucketCount; ++bucket) {
       Bucket& spilled = buckets_[bucket];
-      if (spilled.records.empty()) continue;
+      if (spilled.in_memory.empty()) continue;
       if (!spilled.file) {
-        spilled.path = directory_ + "$$SPILL$$." + LetterBucketCharacter(bucket);
-        spilled.file = std::make_unique<platform::File>(platform::File::Create(spilled.path));
+        spilled.file = std::make_unique<SpillFile>(directory_ + "$$SPILL$$." +
+                                                   LetterBucketCharacter(bucket));
       }
-      spilled.file->WriteAll(spilled.records.data(), spilled.records.size());
-      spilled.records.clear();  // the memory stays for the next records
+      for (const char* record : spilled.in_memory) {
+        const auto length = static_cast<unsigned char>(record[0]);
+        const auto count = static_cast<std::size_t>(DecodeInt32(record + 1 + length));
+        spilled.file->writer.WriteBytes(record, 1 + length + 4 + count * kOccurrenceRecordSize);
+      }
+      spilled.in_memory.clear();
     }
+    memory_.Clear();
     memory_bytes_ = 0;
   }
 
@@ -175,8 +193,10 @@ class BucketSpill {
   }
 
   std::string directory_;
+  std::size_t memory_limit_;
   std::array<Bucket, kLetterBucketCount> buckets_;
-  std::size_t memory_bytes_ = 0;  // records held in memory, all buckets together
+  BlockArena memory_;             // the records in memory
+  std::size_t memory_bytes_ = 0;  // their size, all buckets together
 };
 
 // Resets the index when consolidation ends, whichever way.
@@ -224,6 +244,14 @@ void WriteLetterFile(const CStringTreeIndex& index, const std::string& path,
 bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>& partial_paths,
                         std::string_view index_directory, std::string_view merged_filename,
                         const LetterFileWriteNotice& on_letter_file_write) {
+  return ConsolidateIndexes(index, partial_paths, index_directory, merged_filename,
+                            on_letter_file_write, kConsolidationMemory);
+}
+
+bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>& partial_paths,
+                        std::string_view index_directory, std::string_view merged_filename,
+                        const LetterFileWriteNotice& on_letter_file_write,
+                        std::size_t memory_limit) {
   if (partial_paths.empty()) return false;
   if (index_directory.empty() && merged_filename.empty()) return false;
 
@@ -233,7 +261,7 @@ bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>&
   {
     ResetOnExit reset_on_exit(index);
     index.Reset();
-    BucketSpill spill(index_directory);
+    BucketSpill spill(index_directory, memory_limit);
     for (const std::string& path : partial_paths) spill.Distribute(path);
     for (int bucket = 0; bucket < kLetterBucketCount; ++bucket) {
       index.Reset();

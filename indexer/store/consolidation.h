@@ -1,6 +1,7 @@
 #ifndef INDEXER_STORE_CONSOLIDATION_H_
 #define INDEXER_STORE_CONSOLIDATION_H_
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -33,8 +34,8 @@ using LetterFileWriteNotice = std::function<void(bool writing)>;
 // out); its word list holds the words of the word list.
 //
 // The result is byte for byte that of reading every partial file once per bucket, but each
-// partial file is parsed once: its records are sorted by bucket, kept in memory up to 32 MiB
-// for all buckets together and beyond that in one spill file per bucket ("$$SPILL$$." + bucket
+// partial file is parsed once: its records are sorted by bucket, kept in memory up to
+// kConsolidationMemory bytes for all buckets together and beyond that in one spill file per bucket ("$$SPILL$$." + bucket
 // character in `index_directory`, removed on every way out), and memory holds one bucket's tree
 // at a time besides. A record's occurrences go into the tree in one step.
 //
@@ -49,6 +50,16 @@ using LetterFileWriteNotice = std::function<void(bool writing)>;
 bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>& partial_paths,
                         std::string_view index_directory, std::string_view merged_filename,
                         const LetterFileWriteNotice& on_letter_file_write = {});
+
+// The bytes of partial records that consolidation keeps in memory before it spills them to files.
+inline constexpr std::size_t kConsolidationMemory = std::size_t{32} << 20;
+
+// ConsolidateIndexes with another limit for the records kept in memory (0: every record goes
+// through the spill files), for tests of both ways.
+bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>& partial_paths,
+                        std::string_view index_directory, std::string_view merged_filename,
+                        const LetterFileWriteNotice& on_letter_file_write,
+                        std::size_t memory_limit);
 
 }  // namespace store
 

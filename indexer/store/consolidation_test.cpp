@@ -156,29 +156,26 @@ TEST_F(ConsolidationTest, WordsGoToTheirBucketsAndOccurrencesFollowTheListOrder)
   EXPECT_EQ(index_.word_list().size(), 8u);
 }
 
-TEST_F(ConsolidationTest, OneParsePerFileGivesTheBytesOfTwentyEightPasses) {
-  std::mt19937 random(28);
-  const std::string first_bytes = "aAbBmqzZ09-_~!\x01 \x83\x88\xb1\xdf\xe0\xfe";
-  std::vector<std::string> vocabulary;
-  for (int i = 0; i < 600; ++i) {
-    std::string word(1, first_bytes[random() % first_bytes.size()]);
-    for (int n = static_cast<int>(random() % 5); n >= 0; --n) word += "abcXYZ\x83"[random() % 7];
-    vocabulary.push_back(word);
-  }
+// Writes the partial files of `files` (one entry list per source file) and then the partial
+// files `file_bytes` as they are, consolidates them with `memory_limit` and expects the letter
+// files and the word list of twenty-eight passes, an old letter file of an empty bucket kept,
+// and no spill file left.
+void ExpectTheBytesOfTwentyEightPasses(const std::vector<std::vector<Entry>>& files,
+                                       const std::vector<std::string>& file_bytes,
+                                       std::size_t memory_limit) {
+  TempDirectory partials;
+  TempDirectory out;
   std::vector<std::string> paths;
-  for (int file_id = 0; file_id < 6; ++file_id) {
-    std::vector<Entry> entries;
-    std::int32_t offset = 0;
-    for (int i = 0; i < 900; ++i) {
-      if (random() % 3 != 0) offset += 10;  // repeated offsets exercise the duplicate rule
-      entries.push_back({vocabulary[random() % vocabulary.size()], offset, i,
-                         static_cast<std::uint8_t>(random() % 5)});
+  for (std::size_t i = 0; i < files.size() + file_bytes.size(); ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "IDX_TEST.%03d", static_cast<int>(i));
+    paths.push_back(partials / name);
+    if (i < files.size()) {
+      WritePartial(paths.back(), static_cast<std::int16_t>(i), files[i]);
+    } else {
+      WriteBytes(paths.back(), file_bytes[i - files.size()]);
     }
-    paths.push_back(Partial(file_id));
-    WritePartial(paths.back(), static_cast<std::int16_t>(file_id), entries);
   }
-  WriteBytes(Partial(6), "\x03 an older index format is skipped");
-  paths.push_back(Partial(6));
 
   // A letter file of an empty bucket, left from an earlier run, stays and is in the word list.
   CStringTreeIndex earlier;
@@ -187,22 +184,75 @@ TEST_F(ConsolidationTest, OneParsePerFileGivesTheBytesOfTwentyEightPasses) {
 
   TempDirectory reference;
   const std::string reference_dir = reference.path().string() + "/";
+  const std::string out_dir = out.path().string() + "/";
   WriteIndexFile(earlier, reference_dir + "$$TMP$$.K");
-  WriteIndexFile(earlier, Out("$$TMP$$.K"));
+  WriteIndexFile(earlier, out_dir + "$$TMP$$.K");
   ConsolidateInTwentyEightPasses(paths, reference_dir);
   CStringTreeIndex scratch;
   ASSERT_TRUE(WriteWordList(reference_dir, scratch));
 
-  ASSERT_TRUE(ConsolidateIndexes(index_, paths, out_dir_, ""));
+  CStringTreeIndex index;
+  ASSERT_TRUE(ConsolidateIndexes(index, paths, out_dir, "", {}, memory_limit));
 
   const std::vector<std::string> names = NamesIn(reference.path());
-  ASSERT_EQ(names.size(), 9u);  // _, A, B, K, M, Q, Z, # and the word list
-  ASSERT_EQ(NamesIn(out_.path()), names);
+  ASSERT_EQ(NamesIn(out.path()), names);
   for (const std::string& name : names) {
-    EXPECT_EQ(ReadBytes(Out(name)), ReadBytes(reference_dir + name)) << name;
+    EXPECT_EQ(ReadBytes(out_dir + name), ReadBytes(reference_dir + name)) << name;
   }
-  EXPECT_EQ(index_.word_list(), scratch.word_list());
-  EXPECT_TRUE(std::filesystem::is_empty(partials_.path()));
+  EXPECT_EQ(index.word_list(), scratch.word_list());
+  EXPECT_TRUE(index.IsEmpty());
+  EXPECT_TRUE(std::filesystem::is_empty(partials.path()));
+}
+
+TEST(ConsolidationBytesTest, OneParsePerFileGivesTheBytesOfTwentyEightPasses) {
+  std::mt19937 random(28);
+  const std::string first_bytes = "aAbBmqzZ09-_~!\x01 \x83\x88\xb1\xdf\xe0\xfe";
+  std::vector<std::string> vocabulary;
+  for (int i = 0; i < 600; ++i) {
+    std::string word(1, first_bytes[random() % first_bytes.size()]);
+    for (int n = static_cast<int>(random() % 5); n >= 0; --n) word += "abcXYZ\x83"[random() % 7];
+    vocabulary.push_back(word);
+  }
+  std::vector<std::vector<Entry>> files(6);
+  for (std::vector<Entry>& entries : files) {
+    std::int32_t offset = 0;
+    for (int i = 0; i < 900; ++i) {
+      if (random() % 3 != 0) offset += 10;  // repeated offsets exercise the duplicate rule
+      entries.push_back({vocabulary[random() % vocabulary.size()], offset, i,
+                         static_cast<std::uint8_t>(random() % 5)});
+    }
+  }
+  // All records in memory, every record through the spill files, and memory spilled now and
+  // then, so that a bucket is read from its file and from memory.
+  for (const std::size_t memory_limit : {kConsolidationMemory, std::size_t{0}, std::size_t{5000}}) {
+    SCOPED_TRACE(memory_limit);
+    ExpectTheBytesOfTwentyEightPasses(files, {"\x03 an older index format is skipped"},
+                                      memory_limit);
+  }
+}
+
+TEST(ConsolidationBytesTest, LongOccurrenceListsAndRepeatedOffsetsAcrossAndWithinRecords) {
+  // 120,000 occurrences of one word in one file, 1.3 MB of records, more than a spill file is
+  // read in at once; a second file that begins with the offset the first one ended with; and a
+  // hand-made third whose record repeats offsets (which no tree writes, but a file may hold).
+  std::vector<std::vector<Entry>> files(2);
+  for (std::int32_t i = 0; i < 120'000; ++i) {
+    files[0].push_back({i % 7 == 0 ? "Long" : "long", i % 1000 == 999 ? (i - 1) * 10 : i * 10, i});
+  }
+  const std::int32_t last = files[0].back().offset;
+  files[1] = {{"LONG", last, 1}, {"long", last + 10, 2}, {"short", 5, 3}};
+  const std::string repeats =
+      "\x04" +
+      test_support::RecordHeadBytes("long", {{last + 10, 1, 2, 0},
+                                             {last + 10, 2, 2, 0},
+                                             {last + 20, 3, 2, 0},
+                                             {last + 10, 4, 2, 0},
+                                             {last + 10, 5, 2, 0}}) +
+      std::string(2, '\0');
+  for (const std::size_t memory_limit : {kConsolidationMemory, std::size_t{0}}) {
+    SCOPED_TRACE(memory_limit);
+    ExpectTheBytesOfTwentyEightPasses(files, {repeats}, memory_limit);
+  }
 }
 
 TEST_F(ConsolidationTest, AnEmptyBucketLeavesAnOldLetterFileAlone) {

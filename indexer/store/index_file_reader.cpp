@@ -1,18 +1,42 @@
 #include "store/index_file_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "platform/file_error.h"
 #include "platform/message_pump.h"
 #include "store/index_file_writer.h"
 #include "store/index_format_error.h"
 
 namespace store {
 
-IndexFileReader::IndexFileReader(platform::File& file) : archive_(file), path_(file.path()) {}
+IndexFileReader::IndexFileReader(platform::File& file)
+    : file_(file), path_(file.path()), buffer_(kBufferSize) {}
+
+bool IndexFileReader::Buffer(std::size_t count) {
+  if (end_ - next_ >= count) return true;
+  if (next_ != 0) {
+    std::memmove(buffer_.data(), buffer_.data() + next_, end_ - next_);
+    consumed_ += next_;
+    end_ -= next_;
+    next_ = 0;
+  }
+  if (count > buffer_.size()) buffer_.resize(std::max(count, 2 * buffer_.size()));
+  while (end_ < count) {
+    const std::size_t got = file_.ReadSome(buffer_.data() + end_, buffer_.size() - end_);
+    if (got == 0) return false;
+    end_ += got;
+  }
+  return true;
+}
+
+void IndexFileReader::Refill(std::size_t count) {
+  if (!Buffer(count)) throw platform::EndOfFileError(path_);
+}
 
 bool IndexFileReader::ReadVersion() {
   if (place_ != Place::kVersion) return place_ != Place::kEnd;
-  if (archive_.ReadUInt8() != kIndexFileVersion) {
+  if (ReadUInt8() != kIndexFileVersion) {
     place_ = Place::kEnd;
     return false;
   }
@@ -50,57 +74,54 @@ bool IndexFileReader::NextRecord() {
 
 bool IndexFileReader::NextOccurrence(Occurrence& occurrence) {
   if (place_ != Place::kOccurrences) return false;
-  const std::int32_t offset = archive_.ReadInt32();
-  if (offset == -1) {
+  Need(4);
+  if (DecodeInt32(buffer_.data() + next_) == -1) {
+    next_ += 4;
     place_ = Place::kChildFlags;
     return false;
   }
-  unsigned char rest[7];  // line number, file ID, entry type
-  archive_.ReadBytes(rest, sizeof rest);
-  occurrence.offset = offset;
-  occurrence.line_number = static_cast<std::int32_t>(rest[0] | (rest[1] << 8) | (rest[2] << 16) |
-                                                     (static_cast<std::uint32_t>(rest[3]) << 24));
-  occurrence.file_id = static_cast<std::int16_t>(rest[4] | (rest[5] << 8));
-  occurrence.entry_type = rest[6];
+  Need(kOccurrenceRecordSize);
+  occurrence = DecodeOccurrence(buffer_.data() + next_);
+  next_ += kOccurrenceRecordSize;
   return true;
 }
 
-std::size_t IndexFileReader::AppendOccurrenceRecords(std::string& records) {
-  if (place_ != Place::kOccurrences) return 0;
-  std::size_t count = 0;
+std::string_view IndexFileReader::OccurrenceRecords() {
+  if (place_ != Place::kOccurrences) return {};
+  // Every 11 bytes an offset; the list ends at the offset -1.
+  std::size_t size = 0;
   for (;;) {
-    const std::int32_t offset = archive_.ReadInt32();
-    if (offset == -1) {
-      place_ = Place::kChildFlags;
-      return count;
-    }
-    char record[kOccurrenceRecordSize];
-    EncodeInt32(offset, record);
-    archive_.ReadBytes(record + 4, kOccurrenceRecordSize - 4);
-    records.append(record, kOccurrenceRecordSize);
-    ++count;
+    Need(size + 4);
+    if (DecodeInt32(buffer_.data() + next_ + size) == -1) break;
+    size += kOccurrenceRecordSize;
   }
+  const std::string_view records(buffer_.data() + next_, size);
+  next_ += size + 4;
+  place_ = Place::kChildFlags;
+  return records;
 }
 
 void IndexFileReader::ReadRecordHead() {
-  const std::uint64_t start = archive_.position();
-  const std::size_t length = archive_.ReadUInt8();
+  const std::uint64_t start = position();
+  const std::size_t length = ReadUInt8();
   if (length == 0) ThrowMalformed(start, "word length 0");
-  archive_.ReadBytes(word_, length);
+  Need(length);
+  std::memcpy(word_, buffer_.data() + next_, length);
+  next_ += length;
   if (word_[length - 1] != '\0' || std::memchr(word_, '\0', length - 1) != nullptr) {
     ThrowMalformed(start, "the word is not one NUL-terminated string");
   }
   word_length_ = length - 1;
-  archive_.ReadInt32();  // the occurrence count; the terminator is what counts
+  ReadInt32();  // the occurrence count; the terminator is what counts
 }
 
 bool IndexFileReader::ReadFlagsUpToNextRecord() {
-  if (archive_.ReadUInt8() != 0) {  // lesser child
+  if (ReadUInt8() != 0) {  // lesser child
     ++pending_greater_flags_;
     return true;
   }
   for (;;) {
-    if (archive_.ReadUInt8() != 0) return true;  // greater child
+    if (ReadUInt8() != 0) return true;  // greater child
     if (pending_greater_flags_ == 0) return false;
     --pending_greater_flags_;  // the next flag is the greater-child flag of an ancestor
   }

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "platform/archive.h"
 #include "platform/file.h"
 #include "store/occurrence_list.h"
 
@@ -55,23 +55,48 @@ class IndexFileReader {
   // Reads the current record's next occurrence into `occurrence`; false at its terminator.
   bool NextOccurrence(Occurrence& occurrence);
 
-  // Reads the current record's remaining occurrences up to its terminator and appends them to
-  // `records` as the file holds them (11-byte occurrence records); returns how many.
-  std::size_t AppendOccurrenceRecords(std::string& records);
+  // Reads the current record's remaining occurrences and its terminator, and returns them as
+  // the file holds them: consecutive 11-byte occurrence records (empty at the terminator). The
+  // bytes stay valid until the next call on the reader.
+  std::string_view OccurrenceRecords();
 
   // Number of bytes of the file read so far.
-  std::uint64_t position() const { return archive_.position(); }
+  std::uint64_t position() const { return consumed_ + next_; }
 
  private:
   enum class Place { kVersion, kRoot, kOccurrences, kChildFlags, kEnd };
+  static constexpr std::size_t kBufferSize = std::size_t{1} << 18;
 
   void ReadRecordHead();
   // Reads child flags after a record's terminator; true when they announce another record.
   bool ReadFlagsUpToNextRecord();
   [[noreturn]] void ThrowMalformed(std::uint64_t at, const std::string& problem) const;
 
-  platform::ArchiveReader archive_;
+  // The file is read through one buffer, which grows only to hold a record's occurrence list
+  // in one piece. Makes `count` unread bytes available; false when the file ends first.
+  bool Buffer(std::size_t count);
+  // Buffer, or EndOfFileError.
+  void Need(std::size_t count) {
+    if (end_ - next_ < count) Refill(count);
+  }
+  void Refill(std::size_t count);
+  std::uint8_t ReadUInt8() {
+    Need(1);
+    return static_cast<std::uint8_t>(buffer_[next_++]);
+  }
+  std::int32_t ReadInt32() {
+    Need(4);
+    const std::int32_t value = DecodeInt32(buffer_.data() + next_);
+    next_ += 4;
+    return value;
+  }
+
+  platform::File& file_;
   std::string path_;
+  std::vector<char> buffer_;
+  std::size_t next_ = 0;          // the first unread byte of buffer_
+  std::size_t end_ = 0;           // the end of the bytes read into buffer_
+  std::uint64_t consumed_ = 0;    // bytes of the file before buffer_[0]
   Place place_ = Place::kVersion;
   // Greater-child flags still to come: one for each node whose lesser subtree is being read.
   std::uint64_t pending_greater_flags_ = 0;

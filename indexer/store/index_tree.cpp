@@ -154,7 +154,13 @@ void CStringTreeIndex::PlaceNewWords() const {
   for (std::size_t i = placed_; i < nodes_.size(); ++i) {
     in_order_.push_back(OrderEntry{WordOrderPrefix(nodes_[i]->word()), nodes_[i]});
   }
-  std::sort(in_order_.begin() + first_new, in_order_.end(), less);
+  // Sorted and reverse-sorted input, as dictionaries give, need no sorting.
+  if (!std::is_sorted(in_order_.begin() + first_new, in_order_.end(), less)) {
+    std::reverse(in_order_.begin() + first_new, in_order_.end());
+    if (!std::is_sorted(in_order_.begin() + first_new, in_order_.end(), less)) {
+      std::sort(in_order_.begin() + first_new, in_order_.end(), less);
+    }
+  }
   std::inplace_merge(in_order_.begin(), in_order_.begin() + first_new, in_order_.end(), less);
   placed_ = nodes_.size();
 
