@@ -21,6 +21,7 @@ constexpr char kSeparator[] = " : ";
 constexpr char kDiamond[] = "\x81\x9F";       // ◆
 constexpr char kBlackCircle[] = "\x81\x9C";   // ●
 constexpr char kBlackSquare[] = "\x81\xA1";   // ■
+static_assert(kDiamond[0] == kBlackCircle[0] && kDiamond[0] == kBlackSquare[0]);
 
 bool IsWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
 
@@ -28,13 +29,23 @@ bool StartsWith(const char* text, const char* mark) {
   return text[0] == mark[0] && text[1] == mark[1];
 }
 
-// Ends `piece` at the first `mark` found from its third byte on; true when it did.
-bool CutAtMark(char* piece, const char* mark) {
-  if (std::strlen(piece) < 3) return false;
-  char* found = std::strstr(piece + 2, mark);
-  if (found == nullptr) return false;
-  *found = '\0';
-  return true;
+// Ends `piece` where the first of the marks "◆", "●" and "■" begins, searching byte-wise from
+// its third byte on, when it has at least three bytes; true when it did. This is cutting at the
+// first "◆", then at the first "●", then at the first "■" of what is left, in one pass: a mark
+// cannot begin one byte before another (every mark begins with 0x81, none ends with it).
+bool CutAtFirstMark(char* piece) {
+  const std::size_t length = std::strlen(piece);
+  if (length < 3) return false;
+  char* const end = piece + length;
+  for (char* p = piece + 2; p + 1 < end; ++p) {
+    p = static_cast<char*>(std::memchr(p, kDiamond[0], static_cast<std::size_t>(end - 1 - p)));
+    if (p == nullptr) return false;
+    if (p[1] == kDiamond[1] || p[1] == kBlackCircle[1] || p[1] == kBlackSquare[1]) {
+      *p = '\0';
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -128,9 +139,7 @@ bool DictionaryScanner::ReadPiece() {
 
 void DictionaryScanner::ApplyEnglishJapaneseRule() {
   char* const piece = m_lineBuffer.data();
-  for (const char* mark : {kDiamond, kBlackCircle, kBlackSquare}) {
-    if (CutAtMark(piece, mark)) m_entryType = 0;
-  }
+  if (CutAtFirstMark(piece)) m_entryType = 0;
   if (char* separator = std::strstr(piece, kSeparator)) {
     *separator = '\0';
     m_entryType = 0;
