@@ -83,6 +83,10 @@ void* BlockArena::AllocateFromNextBlock(std::size_t size) {
 void BlockArena::Clear() {
   for (char* piece : oversized_) ::operator delete(piece);
   oversized_.clear();
+  while (blocks_.size() > kKeptBlocks) {
+    DeleteBlock(blocks_.back());
+    blocks_.pop_back();
+  }
   current_ = 0;
   next_ = blocks_.empty() ? nullptr : blocks_.front();
   end_ = blocks_.empty() ? nullptr : next_ + kBlockSize;

@@ -8,16 +8,17 @@ namespace store {
 
 // Memory for the many small pieces of one index tree (nodes with their words, short occurrence
 // lists), carved one after another out of large blocks. Pieces are never freed one by one:
-// Clear() makes all of it available again at once and keeps the blocks, so that the next tree
-// of a build (the next source file, the next letter bucket) finds its memory ready, without
-// asking the heap and without touching fresh pages. Blocks are aligned and sized for large
-// pages (platform/memory.h), which spares the page faults of first use.
+// Clear() makes all of it available again at once and keeps the first kKeptBlocks blocks, so
+// that the next tree of a build (the next source file, the next letter bucket) finds memory
+// ready, while a big tree's memory goes back once it is done. Blocks are aligned and sized for
+// large pages (platform/memory.h), which spares most page faults of first use.
 //
 // Pieces are aligned to 8 bytes. A piece larger than a block gets a block of its own, which
 // Clear() gives back. Movable, not copyable; destruction gives every block back.
 class BlockArena {
  public:
   static constexpr std::size_t kBlockSize = std::size_t{2} << 20;
+  static constexpr std::size_t kKeptBlocks = 4;
 
   BlockArena() = default;
   BlockArena(BlockArena&& other) noexcept;
@@ -35,7 +36,7 @@ class BlockArena {
     return piece;
   }
 
-  // Forgets every piece handed out; the blocks stay for reuse (oversized ones are given back).
+  // Forgets every piece handed out; up to kKeptBlocks blocks stay for reuse.
   void Clear();
 
   // Whether no piece has been handed out since construction or the last Clear().
