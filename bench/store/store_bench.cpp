@@ -5,8 +5,8 @@
 //     which must cost no more than about twice random input.
 //   WriteIndex / WriteIndexFile / ParseIndexFile: an index file of a partial-index-like tree
 //     (200,000 words, 600,000 occurrences); bytes per second. WriteIndexFile is the atomic
-//     replacement the program uses (temporary file, fsync, rename); WriteIndex the serializer
-//     alone.
+//     replacement the program uses (temporary file, rename; no flush to disk); WriteIndex the
+//     serializer alone.
 //   Consolidate200: 200 partial index files of a large build (each 100,000 word occurrences
 //     drawn with Zipf frequencies, as in natural text, from a 400,000-word vocabulary; about
 //     350 MB in all) consolidated into letter index files and the word list; the counter
