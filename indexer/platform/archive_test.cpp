@@ -90,6 +90,8 @@ TEST(FileTest, MissingFilesAndDirectoriesDoNotOpen) {
   EXPECT_THROW(File::OpenForReading(dir / "missing"), FileError);
   EXPECT_THROW(DeleteFile(dir / "missing"), FileError);
   EXPECT_THROW(File::Create(dir / "no-such-folder/file"), FileError);
+  EXPECT_THROW(SyncFileSystemOf(dir / "no-such-folder"), FileError);
+  EXPECT_NO_THROW(SyncFileSystemOf(dir.path().string()));
 }
 
 }  // namespace

@@ -192,6 +192,16 @@ void DeleteFile(std::string_view path) {
   if (::unlink(host_path.c_str()) != 0) throw FileError(std::string(path), "delete", errno);
 }
 
+void SyncFileSystemOf(std::string_view directory_path) {
+  const std::string host_path = directory_path.empty() ? "." : ResolveHostPath(directory_path);
+  int fd = ::open(host_path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw FileError(std::string(directory_path), "open", errno);
+  const int result = ::syncfs(fd);
+  const int saved = errno;
+  ::close(fd);
+  if (result != 0) throw FileError(std::string(directory_path), "write to disk", saved);
+}
+
 bool FileExists(std::string_view path) {
   struct stat info {};
   return ::stat(ResolveHostPath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);

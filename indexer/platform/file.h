@@ -72,6 +72,12 @@ class File {
 // Deletes a file; throws FileError when it cannot.
 void DeleteFile(std::string_view path);
 
+// Writes to disk everything the system still holds in memory for the file system that holds
+// the directory `directory_path` (a program path; empty for the current directory). Throws
+// FileError when that fails. One call makes many files written without a flush durable, before
+// the files they were made from are deleted.
+void SyncFileSystemOf(std::string_view directory_path);
+
 // Whether a regular file exists under the program path.
 bool FileExists(std::string_view path);
 

@@ -273,6 +273,12 @@ bool ConsolidateIndexes(CStringTreeIndex& index, const std::vector<std::string>&
     }
   }
 
+  // The letter files were replaced without a flush each; they reach the disk before the partial
+  // files they were made from are gone, so a system crash cannot take both.
+  if (std::any_of(written_words.begin(), written_words.end(),
+                  [](const auto& words) { return words.has_value(); })) {
+    platform::SyncFileSystemOf(directory);
+  }
   for (const std::string& path : partial_paths) platform::DeleteFile(path);
 
   // The word list, as WriteWordList makes it: a letter index file left from an earlier run for an

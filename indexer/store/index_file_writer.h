@@ -36,6 +36,8 @@ void WriteIndex(const CStringTreeIndex& index, platform::ArchiveWriter& archive,
 // the whole new file all the same, and an index file is made again by a build, whereas a flush
 // per partial and per letter file made a build wait on the disk dozens of times. After a system
 // crash a file may be left empty or cut short; its readers then report the end of the file.
+// Consolidation makes its letter files durable with one flush of the file system before it
+// deletes the partial files.
 void WriteIndexFile(const CStringTreeIndex& index, std::string_view path);
 
 }  // namespace store
