@@ -1,5 +1,7 @@
 #include "store/letter_bucket.h"
 
+#include "platform/shift_jis.h"
+
 namespace store {
 
 int LetterBucketOf(unsigned char first_byte) {
@@ -10,9 +12,7 @@ int LetterBucketOf(unsigned char first_byte) {
 }
 
 std::optional<int> SearchBucketOf(unsigned char first_byte) {
-  if ((first_byte >= 0x81 && first_byte <= 0x9F) || (first_byte >= 0xE0 && first_byte <= 0xFC)) {
-    return std::nullopt;
-  }
+  if (platform::IsLeadByte(static_cast<char>(first_byte))) return std::nullopt;
   return LetterBucketOf(first_byte);
 }
 

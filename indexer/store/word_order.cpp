@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/shift_jis.h"
+
 namespace store {
 
 namespace {
@@ -21,7 +23,7 @@ int CompareWords(std::string_view a, std::string_view b) {
     if (second_byte) {
       second_byte = false;
     } else {
-      second_byte = IsShiftJisLeadByte(x);
+      second_byte = platform::IsLeadByte(static_cast<char>(x));
       x = FoldSingleByte(x);
       y = FoldSingleByte(y);
     }
@@ -40,7 +42,7 @@ std::size_t HashWord(std::string_view word) {
     if (second_byte) {
       second_byte = false;
     } else {
-      second_byte = IsShiftJisLeadByte(byte);
+      second_byte = platform::IsLeadByte(static_cast<char>(byte));
       byte = FoldSingleByte(byte);
     }
     hash ^= byte;
@@ -59,7 +61,7 @@ std::uint64_t WordOrderPrefix(std::string_view word) {
       if (second_byte) {
         second_byte = false;
       } else {
-        second_byte = IsShiftJisLeadByte(byte);
+        second_byte = platform::IsLeadByte(static_cast<char>(byte));
         byte = FoldSingleByte(byte);
       }
     }

@@ -19,10 +19,6 @@ namespace store {
 // single byte): folding never turns a byte into or out of the lead-byte ranges, so equal
 // prefixes are split into characters alike.
 
-inline bool IsShiftJisLeadByte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // Negative, zero or positive as `a` sorts before, with or after `b`.
 int CompareWords(std::string_view a, std::string_view b);
 
