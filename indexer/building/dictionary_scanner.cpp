@@ -23,8 +23,6 @@ constexpr char kBlackCircle[] = "\x81\x9C";   // ●
 constexpr char kBlackSquare[] = "\x81\xA1";   // ■
 static_assert(kDiamond[0] == kBlackCircle[0] && kDiamond[0] == kBlackSquare[0]);
 
-bool IsWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
-
 bool StartsWith(const char* text, const char* mark) {
   return text[0] == mark[0] && text[1] == mark[1];
 }
@@ -126,7 +124,7 @@ bool DictionaryScanner::ReadPiece() {
   // white space is read again with the next piece, unless nothing is left to read it, or the
   // piece is a full buffer of white space (which would be read again forever).
   std::size_t kept = length;
-  while (kept > 0 && IsWhiteSpace(piece[kept - 1])) --kept;
+  while (kept > 0 && platform::IsWhiteSpace(piece[kept - 1])) --kept;
   const bool blank_full_buffer = kept == 0 && length == kMaxPieceLength;
   if (kept < length && !blank_full_buffer && !m_sourceFile->AtEnd()) {
     for (std::size_t i = length; i > kept; --i) m_sourceFile->PushBack(piece[i - 1]);

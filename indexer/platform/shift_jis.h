@@ -6,8 +6,9 @@
 
 namespace platform {
 
-// Byte rules of code page 932 that the platform layer needs on its own: which bytes begin a
-// double-byte character, and the system's upper-casing, which changes ASCII letters only.
+// Byte rules of code page 932 that the program shares: which bytes begin a double-byte
+// character, which bytes are white space, and the system's upper-casing, which changes ASCII
+// letters only.
 
 // 0x81-0x9F and 0xE0-0xFC begin a double-byte character; the byte after such a lead byte is
 // its second byte, whatever its value (it may be 0x5C, the backslash, or 0x5D, ']').
@@ -21,6 +22,10 @@ inline bool IsLeadByte(char byte) {
 inline std::size_t CharacterLengthAt(std::string_view text, std::size_t at) {
   return IsLeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
 }
+
+// White space as the C library sees it: 0x09-0x0D and 0x20. No other byte, and no byte of a
+// double-byte character's range, is white space.
+inline bool IsWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
 
 // Upper-cases in place: ASCII a-z become A-Z; both bytes of a double-byte character are left
 // as they are, even a second byte in a-z.

@@ -9,11 +9,6 @@
 #include "zentu/zentu.h"
 
 namespace query {
-namespace {
-
-bool IsWhiteSpace(char byte) { return byte == ' ' || (byte >= '\t' && byte <= '\r'); }
-
-}  // namespace
 
 KeywordCheck CheckKeyword(std::string_view field_text) {
   std::array<char, kKeywordCheckLength + 1> copy{};
@@ -21,7 +16,9 @@ KeywordCheck CheckKeyword(std::string_view field_text) {
   std::memcpy(copy.data(), field_text.data(), length);
   const std::string_view text(copy.data(), std::strlen(copy.data()));
 
-  if (!text.empty() && IsWhiteSpace(text[0])) return {KeywordProblem::kStartsWithWhiteSpace, ""};
+  if (!text.empty() && platform::IsWhiteSpace(text[0])) {
+    return {KeywordProblem::kStartsWithWhiteSpace, ""};
+  }
   for (char byte : text) {
     if (platform::IsLeadByte(byte)) return {KeywordProblem::kDoubleByte, ""};
   }
@@ -54,7 +51,7 @@ const std::string& KeywordProblemMessage(KeywordProblem problem) {
 std::optional<std::string> AcceptKeyword(std::string_view field_text) {
   if (field_text.empty()) return std::nullopt;
   std::string keyword(field_text);
-  if (IsWhiteSpace(keyword.back())) keyword.pop_back();
+  if (platform::IsWhiteSpace(keyword.back())) keyword.pop_back();
   return keyword;
 }
 
