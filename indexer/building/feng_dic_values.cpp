@@ -5,12 +5,6 @@
 
 namespace building {
 
-std::string CurrentDirectoryPrefix() {
-  std::string directory = platform::CurrentDirectory();
-  if (!directory.empty() && directory.back() != '\\') directory += '\\';
-  return directory;
-}
-
 FengDicValues FengDicValues::Load(platform::Profile& profile) {
   using namespace profile_keys;
   FengDicValues values;
@@ -23,8 +17,8 @@ FengDicValues FengDicValues::Load(platform::Profile& profile) {
   values.m_directory = ReadString(profile, kFengDirectory);
   values.m_indexDir = ReadString(profile, kFengIndexDir);
   if (values.m_fileNames.empty()) values.m_fileNames = "FENG5*.*";
-  if (values.m_directory.empty()) values.m_directory = CurrentDirectoryPrefix();
-  if (values.m_indexDir.empty()) values.m_indexDir = CurrentDirectoryPrefix();
+  if (values.m_directory.empty()) values.m_directory = platform::CurrentDirectoryPrefix();
+  if (values.m_indexDir.empty()) values.m_indexDir = platform::CurrentDirectoryPrefix();
   return values;
 }
 

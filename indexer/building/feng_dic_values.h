@@ -32,10 +32,6 @@ struct FengDicValues {
   void Save(platform::Profile& profile) const;
 };
 
-// The current directory followed by a backslash (not doubled at the root); empty when the
-// system cannot tell the current directory.
-std::string CurrentDirectoryPrefix();
-
 }  // namespace building
 
 #endif  // INDEXER_BUILDING_FENG_DIC_VALUES_H_

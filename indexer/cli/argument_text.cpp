@@ -1,8 +1,5 @@
 #include "cli/argument_text.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <vector>
 
 #include "platform/code_page.h"
@@ -60,8 +57,7 @@ std::variant<std::string, ArgumentError> DirectoryArgument(
   std::string host_path;
   for (const std::string& name : components) host_path += "/" + name;
   if (host_path.empty()) host_path = "/";
-  std::string program_path = platform::ProgramPathOfHost(host_path);
-  if (program_path.back() != '\\') program_path += '\\';
+  const std::string program_path = platform::ProgramDirectoryOfHost(host_path);
   if (program_path.size() > platform::Profile::kMaxValueLength) {
     return ArgumentError{"the directory '" + std::string(utf8) + "' is longer than the " +
                          std::to_string(platform::Profile::kMaxValueLength) +
@@ -92,15 +88,6 @@ std::string AbsoluteHostPath(std::string_view host_path, std::string_view host_c
   if (absolute.empty() || absolute.back() != '/') absolute += '/';
   absolute += host_path;
   return absolute;
-}
-
-std::string HostCurrentDirectory() {
-  std::vector<char> buffer(4096);
-  while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
-    if (errno != ERANGE) return {};
-    buffer.resize(buffer.size() * 2);
-  }
-  return buffer.data();
 }
 
 }  // namespace cli

@@ -39,9 +39,6 @@ std::variant<std::string, ArgumentError> Cp932Argument(std::string_view utf8,
 // `host_path` made absolute against `host_current_directory`; unchanged when it already is.
 std::string AbsoluteHostPath(std::string_view host_path, std::string_view host_current_directory);
 
-// The process's current directory as a host path; empty when the system cannot tell.
-std::string HostCurrentDirectory();
-
 }  // namespace cli
 
 #endif  // INDEXER_CLI_ARGUMENT_TEXT_H_

@@ -14,6 +14,7 @@
 #include "cli/search_command.h"
 #include "cli/session.h"
 #include "platform/code_page.h"
+#include "platform/current_directory.h"
 #include "platform/file_error.h"
 #include "platform/profiles.h"
 
@@ -79,7 +80,7 @@ int RunIndexerCli(std::span<const char* const> arguments) {
   if (line.help) return PrintHelp(line.command);
 
   Session::Options options;
-  options.host_current_directory = HostCurrentDirectory();
+  options.host_current_directory = platform::HostCurrentDirectory();
   options.quiet = line.quiet;
   // Made absolute now: the dump changes the current directory.
   options.profile_host_path =

@@ -9,13 +9,23 @@
 
 namespace platform {
 
-std::string CurrentDirectory() {
+std::string HostCurrentDirectory() {
   std::vector<char> buffer(4096);
   while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
     if (errno != ERANGE) return std::string();
     buffer.resize(buffer.size() * 2);
   }
-  return ProgramPathOfHost(buffer.data());
+  return buffer.data();
+}
+
+std::string CurrentDirectory() {
+  const std::string host = HostCurrentDirectory();
+  return host.empty() ? std::string() : ProgramPathOfHost(host);
+}
+
+std::string CurrentDirectoryPrefix() {
+  const std::string host = HostCurrentDirectory();
+  return host.empty() ? std::string() : ProgramDirectoryOfHost(host);
 }
 
 bool ChangeCurrentDirectory(std::string_view path) {

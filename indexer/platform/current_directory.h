@@ -12,6 +12,14 @@ namespace platform {
 // been removed).
 std::string CurrentDirectory();
 
+// The current directory followed by one backslash, as directory values are kept ("C:\" at the
+// root, "C:\home\me\dic\" elsewhere; see ProgramDirectoryOfHost); empty when the system cannot
+// tell.
+std::string CurrentDirectoryPrefix();
+
+// The process's current directory as a host path; empty when the system cannot tell.
+std::string HostCurrentDirectory();
+
 // Makes the directory named by the program path `path` current (see host_path.h for how it is
 // found). False when it does not exist or cannot be entered; the current directory then stays.
 bool ChangeCurrentDirectory(std::string_view path);

@@ -27,6 +27,8 @@ TEST_F(CurrentDirectoryTest, ReadsAndSetsAsWindowsPathsOfDriveC) {
   ASSERT_TRUE(ChangeCurrentDirectory(UpperCased(windows) + "\\DIC\\"));
   EXPECT_EQ(std::filesystem::current_path(), dir.path() / "dic");
   EXPECT_EQ(CurrentDirectory(), windows + "\\dic");
+  EXPECT_EQ(CurrentDirectoryPrefix(), windows + "\\dic\\");
+  EXPECT_EQ(HostCurrentDirectory(), (dir.path() / "dic").string());
 
   EXPECT_FALSE(ChangeCurrentDirectory(windows + "\\missing"));
   EXPECT_FALSE(ChangeCurrentDirectory("D:\\"));
@@ -36,6 +38,7 @@ TEST_F(CurrentDirectoryTest, ReadsAndSetsAsWindowsPathsOfDriveC) {
   EXPECT_EQ(CurrentDirectory(), windows);
   ASSERT_TRUE(ChangeCurrentDirectory("C:\\"));
   EXPECT_EQ(CurrentDirectory(), "C:\\");
+  EXPECT_EQ(CurrentDirectoryPrefix(), "C:\\");
 }
 
 TEST_F(CurrentDirectoryTest, OnlyDriveCExists) {

@@ -142,4 +142,10 @@ std::string ProgramPathOfHost(std::string_view host_path) {
   return program;
 }
 
+std::string ProgramDirectoryOfHost(std::string_view host_directory) {
+  std::string program = ProgramPathOfHost(host_directory);
+  if (host_directory.empty() || host_directory.back() != '/') program += '\\';
+  return program;
+}
+
 }  // namespace platform

@@ -48,6 +48,12 @@ std::string ProgramNameOfHost(std::string_view host_name);
 // The program path of an absolute host path: "/home/me/dic" is "C:\home\me\dic", "/" is "C:\".
 std::string ProgramPathOfHost(std::string_view host_path);
 
+// An absolute host directory as the program keeps directory values: its program path followed
+// by exactly one backslash ("/home/me/dic" is "C:\home\me\dic\", "/" is "C:\"). Whether a
+// separator is already there is read from the host path, so a name whose last character has
+// the second byte 0x5C (such as "表") still gets its backslash.
+std::string ProgramDirectoryOfHost(std::string_view host_directory);
+
 }  // namespace platform
 
 #endif  // INDEXER_PLATFORM_HOST_PATH_H_

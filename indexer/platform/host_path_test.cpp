@@ -156,5 +156,13 @@ TEST(HostPathTest, ProgramPathsOfHostPaths) {
   EXPECT_EQ(ResolveHostPath(""), ".");
 }
 
+TEST(HostPathTest, DirectoryValuesEndWithOneBackslash) {
+  EXPECT_EQ(ProgramDirectoryOfHost("/"), "C:\\");
+  EXPECT_EQ(ProgramDirectoryOfHost("/home/me/dic"), "C:\\home\\me\\dic\\");
+  EXPECT_EQ(ProgramDirectoryOfHost("/home/me/dic/"), "C:\\home\\me\\dic\\");
+  // The last character's second byte is 0x5C, which is no separator.
+  EXPECT_EQ(ProgramDirectoryOfHost("/tmp/表"), "C:\\tmp\\\x95\x5c\\");
+}
+
 }  // namespace
 }  // namespace platform

@@ -72,11 +72,8 @@ std::string ProfileFile::DisplayPath() const {
   switch (naming_) {
     case Naming::kProgramPath:
       return path_;
-    case Naming::kInHostFolder: {
-      std::string folder = ProgramPathOfHost(path_);
-      if (folder.back() != '\\') folder += '\\';
-      return folder + name_;
-    }
+    case Naming::kInHostFolder:
+      return ProgramDirectoryOfHost(path_) + name_;
     case Naming::kHostPath:
       break;
   }

@@ -17,9 +17,7 @@ bool IsRelative(std::string_view path) {
 // `directory` as it names the same folder after the current directory has changed.
 std::string Anchored(const std::string& directory) {
   if (!IsRelative(directory)) return directory;
-  std::string anchored = platform::CurrentDirectory();
-  if (!anchored.empty() && anchored.back() != '\\') anchored += '\\';
-  return anchored + directory;
+  return platform::CurrentDirectoryPrefix() + directory;
 }
 
 }  // namespace
