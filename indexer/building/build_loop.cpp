@@ -9,18 +9,10 @@
 #include "platform/memory.h"
 #include "platform/progress_window.h"
 #include "platform/shift_jis.h"
-#include "platform/ui_text.h"
 #include "shell/busy_flag.h"
 
 namespace building {
 namespace {
-
-const std::string& FinishedStageText() { return platform::Cp932Text("作業終了"); }
-
-const std::string& ConsolidationStageText() {
-  return platform::Cp932Text(
-      "現在アルファベットごとにインデックスをまとめています(^_^;)まだまだかかります");
-}
 
 // Lists every pattern in order; each name upper-cased after `directory`. Empty when a listing
 // cannot be made.
@@ -96,9 +88,9 @@ bool RunBuild(shell::CommandContext& context, std::string_view dictionary_direct
 
   registry.RecordLengths(longest_path, longest_name);
 
-  progress_window.SetText(progress::kSourceFile, FinishedStageText());
-  progress_window.SetText(progress::kIndexFile, FinishedStageText());
-  progress_window.SetText(progress::kStage, ConsolidationStageText());
+  progress_window.SetText(progress::kSourceFile, progress::FinishedText());
+  progress_window.SetText(progress::kIndexFile, progress::FinishedText());
+  progress_window.SetText(progress::kStage, progress::ConsolidationStageText());
   std::optional<std::vector<std::string>> partial_names =
       context.ListFiles(std::string(index_directory) + "IDX_TEST.*");
   if (!partial_names) return fail_listing();

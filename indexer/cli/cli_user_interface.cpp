@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/progress_window.h"
-#include "platform/ui_text.h"
 
 namespace cli {
 
@@ -24,7 +23,7 @@ void CliUserInterface::SetProgressText(int control_id, std::string_view text) {
   // The build names each source file in control 107, then "作業終了" there when it
   // consolidates (the console then shows the stage text of control 123).
   if (control_id != platform::progress_window::kSourceFile || expected_files_ <= 0 ||
-      text == platform::Cp932Text("作業終了")) {
+      text == platform::progress_window::FinishedText()) {
     console_.SetProgressText(control_id, text);
     return;
   }

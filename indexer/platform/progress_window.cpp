@@ -10,6 +10,13 @@ const std::string& SourceFileLabel() { return Cp932Text("処理中のファイ�
 
 const std::string& IndexFileLabel() { return Cp932Text("作成するインデックスファイル"); }
 
+const std::string& FinishedText() { return Cp932Text("作業終了"); }
+
+const std::string& ConsolidationStageText() {
+  return Cp932Text(
+      "現在アルファベットごとにインデックスをまとめています(^_^;)まだまだかかります");
+}
+
 std::string InitialText(int control_id) {
   switch (control_id) {
     case kSourceFile:

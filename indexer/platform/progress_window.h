@@ -22,6 +22,11 @@ const std::string& Caption();
 // The fixed labels of 107 and 108: "処理中のファイル", "作成するインデックスファイル".
 const std::string& SourceFileLabel();
 const std::string& IndexFileLabel();
+// What a build shows once every source file is scanned: "作業終了" in 107 and 108, and in 123
+// "現在アルファベットごとにインデックスをまとめています(^_^;)まだまだかかります" while it
+// consolidates.
+const std::string& FinishedText();
+const std::string& ConsolidationStageText();
 // The text a control shows when the window is created: "Static" for 107 and 108, the stage
 // text of the template for 123, empty for any other id.
 std::string InitialText(int control_id);
