@@ -1,10 +1,8 @@
 #include "building/english_japanese_build.h"
 
-#include "building/build_loop.h"
-
 namespace building {
 
-bool BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& values) {
+std::vector<BuildPhase> EnglishJapanesePhases(const FengDicValues& values) {
   BuildPhase dictionaries{{values.m_directory + values.m_fileNames},
                           &shell::CIndexerDoc::ScanEnglishJapaneseFile};
   for (const std::string* names : {&values.m_tech, &values.m_proper, &values.m_ryaku,
@@ -13,7 +11,11 @@ bool BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& v
   }
   BuildPhase bilingual{{}, &shell::CIndexerDoc::ScanBilingualFile};
   if (!values.m_biling.empty()) bilingual.patterns.push_back(values.m_directory + values.m_biling);
-  return RunBuild(context, values.m_directory, values.m_indexDir, {dictionaries, bilingual});
+  return {dictionaries, bilingual};
+}
+
+bool BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& values) {
+  return RunBuild(context, values.m_directory, values.m_indexDir, EnglishJapanesePhases(values));
 }
 
 }  // namespace building

@@ -1,6 +1,9 @@
 #ifndef INDEXER_BUILDING_ENGLISH_JAPANESE_BUILD_H_
 #define INDEXER_BUILDING_ENGLISH_JAPANESE_BUILD_H_
 
+#include <vector>
+
+#include "building/build_loop.h"
 #include "building/feng_dic_values.h"
 #include "shell/command_context.h"
 
@@ -13,6 +16,9 @@ namespace building {
 // then the bilingual corpus files m_directory + m_biling (only when not empty), scanned with
 // ScanBilingualFile. The index directory is m_indexDir. The result is RunBuild's.
 bool BuildEnglishJapanese(shell::CommandContext& context, const FengDicValues& values);
+
+// The two phases of that build, with the patterns it lists, in its order.
+std::vector<BuildPhase> EnglishJapanesePhases(const FengDicValues& values);
 
 }  // namespace building
 

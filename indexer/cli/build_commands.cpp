@@ -69,11 +69,9 @@ ExitStatus BuildEnglishJapanese(Session& session, const CommandLine& line) {
   values.Save(profile);
 
   if (session.shows_progress()) {
-    // The patterns the build lists, in its order (building/english_japanese_build.h).
-    std::vector<std::string> patterns = {values.m_directory + values.m_fileNames};
-    for (const std::string* names :
-         {&values.m_tech, &values.m_proper, &values.m_ryaku, &values.m_hoi, &values.m_biling}) {
-      if (!names->empty()) patterns.push_back(values.m_directory + *names);
+    std::vector<std::string> patterns;
+    for (const building::BuildPhase& phase : building::EnglishJapanesePhases(values)) {
+      patterns.insert(patterns.end(), phase.patterns.begin(), phase.patterns.end());
     }
     session.ui.ExpectSourceFiles(CountSourceFiles(session, patterns));
   }
