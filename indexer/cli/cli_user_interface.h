@@ -13,8 +13,8 @@ namespace cli {
 // The user interface of indexer-cli: the console one (platform/console_user_interface.h: one
 // line on stderr per message box, in UTF-8; a progress line only on a terminal and when not
 // quiet), with what the front end needs on top:
-//   - it remembers the message boxes shown, so that the front end can tell how a command
-//     ended from what it told the user ("Finished!", "マージ完了!!", a warning);
+//   - it remembers whether a message box with the warning icon was shown, so that the search
+//     fails when it told the user that an index file is of another version;
 //   - the progress line of a build counts the source files: "file 3 of 7: C:\DIC\FENG5A.TXT",
 //     given the number of files the build is about to scan (ExpectSourceFiles);
 //   - errors that end a command (file errors and the like) are one line "error: TEXT".

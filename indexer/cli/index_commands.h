@@ -13,9 +13,9 @@ namespace cli {
 // file in "FENGDIC"/"IndexDir", or no index directory) and a listing failure are failures.
 ExitStatus RunMergeCommand(Session& session);
 
-// wordlist: shows "終了しました" as the program does. The program does not tell when the word
-// list file could not be written; the front end looks, and when "wordlist.qvx" was not replaced
-// it says so and fails rather than report success.
+// wordlist: shows "終了しました" as the program does, also when the word list file could not
+// be written; the front end then says so in an error line and fails rather than report
+// success.
 ExitStatus RunWordListCommand(Session& session);
 
 // dump: writes DUMP.* beside the letter index files of "FENGDIC"/"IndexDir"; says nothing.
