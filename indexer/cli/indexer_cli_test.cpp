@@ -25,12 +25,14 @@
 #include "query/test_search.h"
 #include "shell/command_context.h"
 #include "shell/document.h"
+#include "testing/sjis.h"
 #include "testing/temp_directory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using testing_support::ReadBytes;
+using testing_support::Sjis;
 using testing_support::TempDirectory;
 using testing_support::WriteBytes;
 
@@ -110,8 +112,6 @@ Outcome RunProcess(const std::vector<std::string>& arguments, const fs::path& di
 std::string ProgramDirectory(const fs::path& host_directory) {
   return platform::ProgramPathOfHost(host_directory.lexically_normal().string()) + "\\";
 }
-
-std::string Sjis(std::string_view utf8) { return platform::Utf8ToCp932(utf8); }
 
 // Lines joined, each followed by `end`.
 std::string Lines(const std::vector<std::string>& lines, std::string_view end = "\n") {

@@ -10,6 +10,7 @@
 
 #include "platform/host_path.h"
 #include "platform/shift_jis.h"
+#include "testing/scoped_current_directory.h"
 #include "testing/temp_directory.h"
 
 namespace platform {
@@ -70,11 +71,9 @@ TEST_F(DirectoryListingTest, FilesInCaseInsensitiveOrder) {
 }
 
 TEST_F(DirectoryListingTest, PatternWithoutDirectoryListsTheCurrentDirectory) {
-  std::filesystem::path saved = std::filesystem::current_path();
-  std::filesystem::current_path(dir_.path());
+  testing_support::ScopedCurrentDirectory cwd(dir_.path());
   Names relative = ListFiles("?.TXT");
   Names on_drive = ListFiles("C:?.TXT");
-  std::filesystem::current_path(saved);
   EXPECT_EQ(relative, (Names{"A.txt", "a.txt", "b.txt", "Z.TXT"}));
   EXPECT_EQ(on_drive, relative);
 }

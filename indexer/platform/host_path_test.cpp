@@ -11,6 +11,7 @@
 #include "platform/file.h"
 #include "platform/file_error.h"
 #include "platform/shift_jis.h"
+#include "testing/scoped_current_directory.h"
 #include "testing/temp_directory.h"
 
 namespace platform {
@@ -27,22 +28,11 @@ std::string ReadWhole(std::string_view program_path) {
   return text;
 }
 
-// Restores the current directory when the test ends.
-class CurrentDirectoryGuard {
- public:
-  CurrentDirectoryGuard() : saved_(std::filesystem::current_path()) {}
-  ~CurrentDirectoryGuard() { std::filesystem::current_path(saved_); }
-
- private:
-  std::filesystem::path saved_;
-};
-
 TEST(HostPathTest, WindowsPathsInEveryFormOpenLowerCaseNames) {
   TempDirectory dir;
   std::filesystem::create_directory(dir.path() / "dic");
   WriteBytes(dir / "dic/feng5a.txt", "contents");
-  CurrentDirectoryGuard guard;
-  std::filesystem::current_path(dir.path());
+  testing_support::ScopedCurrentDirectory cwd(dir.path());
 
   const std::string windows = ProgramPathOfHost(dir.path().string());  // C:\tmp\indexer-test-..
   const std::vector<std::string> forms = {

@@ -16,6 +16,7 @@
 #include "store/letter_bucket.h"
 #include "store/store_test_support.h"
 #include "store/word_list.h"
+#include "testing/scoped_current_directory.h"
 #include "testing/temp_directory.h"
 
 namespace store {
@@ -306,11 +307,10 @@ TEST_F(ConsolidationTest, ALetterFileThatCannotBeWrittenKeepsEarlierOnesAndThePa
 
 TEST_F(ConsolidationTest, AnEmptyIndexDirectoryWithAMergedNameWritesIntoTheCurrentDirectory) {
   WritePartial(Partial(0), 0, {{"apple", 1}});
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(out_.path());
-  const bool done = ConsolidateIndexes(index_, {Partial(0)}, "", "merged");
-  std::filesystem::current_path(previous);
-  ASSERT_TRUE(done);
+  {
+    testing_support::ScopedCurrentDirectory cwd(out_.path());
+    ASSERT_TRUE(ConsolidateIndexes(index_, {Partial(0)}, "", "merged"));
+  }
   EXPECT_EQ(NamesIn(out_.path()), (std::vector<std::string>{"$$TMP$$.A", "wordlist.qvx"}));
 }
 

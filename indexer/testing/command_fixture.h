@@ -9,9 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include <unistd.h>
-
-#include "platform/code_page.h"
 #include "platform/current_directory.h"
 #include "platform/host_path.h"
 #include "platform/message_pump.h"
@@ -20,31 +17,11 @@
 #include "platform/recording_user_interface.h"
 #include "shell/command_context.h"
 #include "shell/document.h"
+#include "testing/scoped_current_directory.h"
+#include "testing/sjis.h"
 #include "testing/temp_directory.h"
 
 namespace testing_support {
-
-// Text written in UTF-8 in a test, as the code page 932 bytes the program sees. Bytes that are
-// ASCII (0x1A, NUL, CR, LF) pass unchanged.
-inline std::string Sjis(std::string_view utf8) { return platform::Utf8ToCp932(utf8); }
-
-// Makes `host_directory` the process's current directory for the object's lifetime.
-class ScopedCurrentDirectory {
- public:
-  explicit ScopedCurrentDirectory(const std::filesystem::path& host_directory)
-      : previous_(std::filesystem::current_path()) {
-    std::filesystem::current_path(host_directory);
-  }
-  ~ScopedCurrentDirectory() {
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
-  }
-  ScopedCurrentDirectory(const ScopedCurrentDirectory&) = delete;
-  ScopedCurrentDirectory& operator=(const ScopedCurrentDirectory&) = delete;
-
- private:
-  std::filesystem::path previous_;
-};
 
 class CommandFixture {
  public:
