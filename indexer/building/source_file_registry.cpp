@@ -24,10 +24,10 @@ void SourceFileRegistry::RecordLengths(std::int32_t longest_path, std::int32_t l
   platform::Profile& index_profile = profiles_.Named(index_profile_path_);
   const std::string path_text = std::to_string(longest_path);
   const std::string name_text = std::to_string(longest_name);
-  application.WriteInt(kLengthMaxFullPath.section, kLengthMaxFullPath.key, longest_path);
-  index_profile.WriteString(kLengthMaxFullPath.section, kLengthMaxFullPath.key, path_text);
-  application.WriteString(kLengthMaxFilename.section, kLengthMaxFilename.key, name_text);
-  index_profile.WriteString(kLengthMaxFilename.section, kLengthMaxFilename.key, name_text);
+  WriteInt(application, kLengthMaxFullPath, longest_path);
+  WriteString(index_profile, kLengthMaxFullPath, path_text);
+  WriteString(application, kLengthMaxFilename, name_text);
+  WriteString(index_profile, kLengthMaxFilename, name_text);
   index_profile.Flush();
 }
 
