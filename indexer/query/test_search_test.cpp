@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "building/english_japanese_build.h"
-#include "building/feng_dic_values.h"
 #include "platform/file_error.h"
 #include "platform/shift_jis.h"
 #include "testing/command_fixture.h"
@@ -27,12 +25,7 @@ class TestSearchTest : public ::testing::Test {
                       Sjis("■apple : りんご\r\n■banana : バナナ\r\n* see apple\r\n"));
     fixture.WriteFile("dic/FENG5B.TXT",
                       Sjis("■apple pie : パイ\r\n■key " + std::string(9000, 'y') + "\r\n"));
-    building::FengDicValues values;
-    values.m_directory = dic;
-    values.m_indexDir = idx;
-    values.m_fileNames = "FENG5*.*";
-    values.Save(fixture.app());
-    building::BuildEnglishJapanese(fixture.context, values);
+    fixture.BuildGeneralFiles(dic, idx, "FENG5*.*");
     source_a = platform::UpperCased(dic) + "FENG5A.TXT";
     source_b = platform::UpperCased(dic) + "FENG5B.TXT";
   }

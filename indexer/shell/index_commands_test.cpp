@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "building/english_japanese_build.h"
-#include "building/feng_dic_values.h"
 #include "platform/file_error.h"
 #include "platform/shift_jis.h"
 #include "shell/dump_command.h"
@@ -119,12 +117,7 @@ TEST_F(IndexCommandsTest, DumpOfABuiltIndex) {
   const std::string dic = fixture.Folder("dic");
   fixture.WriteFile("dic/FENG5A.TXT", Sjis("■apple : a\r\n■Ant : b\r\n"));
   fixture.WriteFile("dic/FENG5B.TXT", Sjis("■zzz : x\r\n■apple : c\r\n"));
-  building::FengDicValues values;
-  values.m_directory = dic;
-  values.m_indexDir = idx;
-  values.m_fileNames = "FENG5*.*";
-  values.Save(fixture.app());
-  building::BuildEnglishJapanese(fixture.context, values);
+  fixture.BuildGeneralFiles(dic, idx, "FENG5*.*");
 
   RunDumpCommand(fixture.context);
   const std::string a = platform::UpperCased(dic) + "FENG5A.TXT";

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "building/english_japanese_build.h"
+#include "building/feng_dic_values.h"
 #include "platform/current_directory.h"
 #include "platform/host_path.h"
 #include "platform/message_pump.h"
@@ -46,6 +48,16 @@ class CommandFixture {
   std::string ReadFile(std::string_view relative) { return ReadBytes(temp / relative); }
   bool Exists(std::string_view relative) { return std::filesystem::exists(temp / relative); }
   platform::Profile& app() { return profiles.Application(); }
+  // Confirms the English-Japanese build's dialog with the general files `general` in the
+  // dictionary directory `dic` and the index directory `idx` (program paths), and runs the build.
+  bool BuildGeneralFiles(const std::string& dic, const std::string& idx, std::string general) {
+    building::FengDicValues values;
+    values.m_directory = dic;
+    values.m_indexDir = idx;
+    values.m_fileNames = std::move(general);
+    values.Save(app());
+    return building::BuildEnglishJapanese(context, values);
+  }
 
   TempDirectory temp;
 
